@@ -1,0 +1,15 @@
+# One line per test executable: skin_add_test(<name> <sources>... [LIBS <libs>...]).
+# Each executable runs as one process (under Wine a process takes seconds to start).
+if(WIN32 AND CMAKE_CROSSCOMPILING)
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+else()
+  find_package(GTest REQUIRED)
+endif()
+
+function(skin_add_test name)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  add_executable(${name} ${ARG_UNPARSED_ARGUMENTS})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main skin_test_support)
+  add_test(NAME ${name} COMMAND ${name})
+endfunction()

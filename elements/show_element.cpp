@@ -1,0 +1,57 @@
+#include "show_element.h"
+
+#include <algorithm>
+
+namespace {
+
+// Hosts keep the two lists in step, but a pair is used only when both halves
+// exist: nothing is ever read past the end of either list.
+size_t PairCount(const CMFCShowElement& element) {
+    return std::min(element.m_arrRedrawWnd.size(), element.m_arrNotifyWnd.size());
+}
+
+void Invalidate(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE); }
+
+void Notify(HWND window) { SendMessageA(window, WM_FACECHANGED, 0, 0); }
+
+}  // namespace
+
+CShowElement::~CShowElement() = default;
+
+void CShowElement::RefreshWindows() {}
+
+CMFCShowElement::~CMFCShowElement() = default;
+
+void CMFCShowElement::RefreshWindows() {
+    // The pass covers the pairs present when it starts; pairs a message handler
+    // appends wait for the next refresh. A handler that removes pairs ends the
+    // pass early instead of leaving it reading freed entries.
+    const size_t n = PairCount(*this);
+    for (size_t i = 0; i < n && i < m_arrNotifyWnd.size(); ++i) {
+        Notify(m_arrNotifyWnd[i]);
+        if (i >= m_arrRedrawWnd.size()) break;
+        Invalidate(m_arrRedrawWnd[i]);
+    }
+}
+
+void CMFCShowElement::MergeFrom(CMFCShowElement* pOther) {
+    if (pOther == nullptr || pOther == this) return;
+    AppendRegistrations(*pOther);
+}
+
+void CMFCShowElement::ReleaseObjects() {}
+
+void CMFCShowElement::NotifyWindows() {
+    for (size_t i = 0; i < m_arrNotifyWnd.size(); ++i) Notify(m_arrNotifyWnd[i]);
+}
+
+void CMFCShowElement::RedrawWindows() {
+    for (size_t i = 0; i < m_arrRedrawWnd.size(); ++i) Invalidate(m_arrRedrawWnd[i]);
+}
+
+void CMFCShowElement::AppendRegistrations(const CMFCShowElement& other) {
+    for (size_t i = 0; i < PairCount(other); ++i) {
+        m_arrNotifyWnd.push_back(other.m_arrNotifyWnd[i]);
+        m_arrRedrawWnd.push_back(other.m_arrRedrawWnd[i]);
+    }
+}

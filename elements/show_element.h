@@ -1,0 +1,55 @@
+#pragma once
+// The root of every skin element, the registrations of the host's windows and
+// the protocol that repaints them.
+#include <windows.h>
+
+#include <vector>
+
+#include "destructor_slot.h"
+
+// The growable array of 32-bit handles that every element uses for windows,
+// icons and libraries. Hosts read and grow it in place, so its layout (first,
+// last, end of storage) is part of the interface.
+template <class Handle>
+using HandleList = std::vector<Handle>;
+using WindowList = HandleList<HWND>;
+
+// Sent to a notify window when the skin it paints with has changed.
+constexpr UINT WM_FACECHANGED = WM_USER + 106;
+
+class CShowElement {
+public:
+    CShowElement() = default;
+    CShowElement(const CShowElement&) = default;
+    CShowElement& operator=(const CShowElement&) = default;
+    SKIN_ROOT_DESTRUCTOR(CShowElement);
+
+    virtual void RefreshWindows();
+};
+
+class CMFCShowElement : public CShowElement {
+public:
+    CMFCShowElement() = default;
+    CMFCShowElement(const CMFCShowElement&) = default;
+    CMFCShowElement& operator=(const CMFCShowElement&) = default;
+    SKIN_DESTRUCTOR(CMFCShowElement);
+
+    // Tells every registration's notify window, then invalidates its redraw window.
+    void RefreshWindows() override;
+    // Appends pOther's registrations behind this element's own.
+    virtual void MergeFrom(CMFCShowElement* pOther);
+    // Gives graphics objects and libraries back; the base holds none.
+    virtual void ReleaseObjects();
+
+    // Sends WM_FACECHANGED to every notify window, including ones appended meanwhile.
+    void NotifyWindows();
+
+    WindowList m_arrRedrawWnd;
+    WindowList m_arrNotifyWnd;
+
+protected:
+    // The redraw-only refresh: invalidates every redraw window and tells no one.
+    void RedrawWindows();
+    // Appends pOther's registration pairs; both lists are re-read at every step.
+    void AppendRegistrations(const CMFCShowElement& other);
+};

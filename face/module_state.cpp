@@ -1,0 +1,12 @@
+#include "module_state.h"
+
+// The faces live in static storage, zero before their constructors run. Their
+// priority puts them ahead of every other static object of the module, among
+// them the portable build's stand-in for the loader's attach call, and
+// destruction runs in the reverse order.
+namespace skin {
+
+HINSTANCE g_hInstance = nullptr;
+CTreeShowElements g_treeFace __attribute__((init_priority(1000)));
+
+}  // namespace skin

@@ -1,0 +1,10 @@
+#pragma once
+// The tree's colours, icons and background, shared by the tree face and the hall's tree.
+#include "tree_element.h"
+
+namespace skin {
+
+// Writes the tree skin into an element whose icon list is empty.
+void LoadTreeSkin(CTreeShowElements& tree, HINSTANCE instance);
+
+}  // namespace skin

@@ -1,0 +1,25 @@
+#pragma once
+// A record of the platform calls that no window can observe: deletions,
+// library releases, debugger output, frame updates. Only tests read it; the
+// module never does.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace platform_trace {
+
+struct Call {
+    std::string function;  // "DeleteObject", "FreeLibrary", "OutputDebugStringA", "SetWindowPos"
+    const void* handle;    // the object, library or window named by the call; null for none
+    std::string detail;    // debugger text, or the flags of SetWindowPos as "0x2027"
+
+    bool operator==(const Call& other) const {
+        return function == other.function && handle == other.handle && detail == other.detail;
+    }
+};
+
+// Returns the calls recorded since the last Take or Clear, oldest first, and forgets them.
+std::vector<Call> Take();
+void Clear();
+
+}  // namespace platform_trace
