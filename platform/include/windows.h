@@ -70,6 +70,12 @@ typedef LONG_PTR(WINAPI* FARPROC)();
 #define SUBLANG_NEUTRAL 0x00
 #define SUBLANG_CHINESE_SIMPLIFIED 0x02
 
+#define MAKELONG(lo, hi) ((LONG)(((WORD)((ULONG_PTR)(lo) & 0xffff)) | ((DWORD)((WORD)((ULONG_PTR)(hi) & 0xffff))) << 16))
+#define MAKEWPARAM(lo, hi) ((WPARAM)(DWORD)MAKELONG(lo, hi))
+#define MAKELPARAM(lo, hi) ((LPARAM)(DWORD)MAKELONG(lo, hi))
+#define LOWORD(l) ((WORD)((ULONG_PTR)(l) & 0xffff))
+#define HIWORD(l) ((WORD)(((ULONG_PTR)(l) >> 16) & 0xffff))
+
 #define RGB(r, g, b) ((COLORREF)(((BYTE)(r) | ((WORD)((BYTE)(g)) << 8)) | (((DWORD)(BYTE)(b)) << 16)))
 #define GetRValue(c) ((BYTE)(c))
 #define GetGValue(c) ((BYTE)(((WORD)(c)) >> 8))
@@ -130,6 +136,16 @@ typedef struct tagBITMAPINFOHEADER {
     LONG biXPelsPerMeter, biYPelsPerMeter;
     DWORD biClrUsed, biClrImportant;
 } BITMAPINFOHEADER;
+typedef struct tagLOGBRUSH {
+    UINT lbStyle;
+    COLORREF lbColor;
+    ULONG_PTR lbHatch;
+} LOGBRUSH;
+typedef struct tagLOGPEN {
+    UINT lopnStyle;
+    POINT lopnWidth;
+    COLORREF lopnColor;
+} LOGPEN;
 typedef struct tagRGBQUAD { BYTE rgbBlue, rgbGreen, rgbRed, rgbReserved; } RGBQUAD;
 typedef struct tagBITMAPINFO {
     BITMAPINFOHEADER bmiHeader;
@@ -146,29 +162,49 @@ typedef struct _ICONINFO {
     HBITMAP hbmMask, hbmColor;
 } ICONINFO, *PICONINFO;
 #define BI_RGB 0
+#define BI_BITFIELDS 3
+#define BS_SOLID 0
 #define DIB_RGB_COLORS 0
 
 // Window messages.
 #define WM_NULL 0x0000
 #define WM_CREATE 0x0001
 #define WM_DESTROY 0x0002
+#define WM_MOVE 0x0003
 #define WM_SIZE 0x0005
 #define WM_PAINT 0x000F
+#define WM_CLOSE 0x0010
+#define WM_SHOWWINDOW 0x0018
 #define WM_WINDOWPOSCHANGING 0x0046
 #define WM_WINDOWPOSCHANGED 0x0047
 #define WM_NCCREATE 0x0081
 #define WM_NCDESTROY 0x0082
 #define WM_NCCALCSIZE 0x0083
 #define WM_USER 0x0400
+#define SIZE_RESTORED 0
 
 // Window styles.
 #define WS_OVERLAPPED 0x00000000L
 #define WS_POPUP 0x80000000L
 #define WS_CHILD 0x40000000L
 #define WS_VISIBLE 0x10000000L
+#define WS_CLIPSIBLINGS 0x04000000L
+#define WS_CLIPCHILDREN 0x02000000L
 #define WS_CAPTION 0x00C00000L
 #define WS_OVERLAPPEDWINDOW 0x00CF0000L
 #define CW_USEDEFAULT ((int)0x80000000)
+
+// Class styles, and what WM_NCCALCSIZE may answer: repaint all of the client area.
+#define CS_VREDRAW 0x0001
+#define CS_HREDRAW 0x0002
+#define WVR_HREDRAW 0x0100
+#define WVR_VREDRAW 0x0200
+#define WVR_REDRAW (WVR_HREDRAW | WVR_VREDRAW)
+
+#define HWND_TOP ((HWND)0)
+#define HWND_BOTTOM ((HWND)1)
+#define HWND_TOPMOST ((HWND)-1)
+#define HWND_NOTOPMOST ((HWND)-2)
 
 #define SWP_NOSIZE 0x0001
 #define SWP_NOMOVE 0x0002
@@ -178,17 +214,45 @@ typedef struct _ICONINFO {
 #define SWP_FRAMECHANGED 0x0020
 #define SWP_SHOWWINDOW 0x0040
 #define SWP_HIDEWINDOW 0x0080
+#define SWP_NOCOPYBITS 0x0100
+#define SWP_NOOWNERZORDER 0x0200
+#define SWP_NOSENDCHANGING 0x0400
+#define SWP_NOCLIENTSIZE 0x0800
+#define SWP_NOCLIENTMOVE 0x1000
 #define SWP_DEFERERASE 0x2000
 
 #define RDW_INVALIDATE 0x0001
+#define RDW_INTERNALPAINT 0x0002
 #define RDW_ERASE 0x0004
 #define RDW_VALIDATE 0x0008
+#define RDW_NOINTERNALPAINT 0x0010
+#define RDW_NOERASE 0x0020
+#define RDW_NOCHILDREN 0x0040
+#define RDW_ALLCHILDREN 0x0080
+#define RDW_UPDATENOW 0x0100
+#define RDW_ERASENOW 0x0200
 #define RDW_FRAME 0x0400
+#define RDW_NOFRAME 0x0800
 
 #define SW_HIDE 0
+#define SW_SHOWNORMAL 1
+#define SW_SHOWNOACTIVATE 4
 #define SW_SHOW 5
+#define SW_SHOWNA 8
 
+#define GW_HWNDFIRST 0
+#define GW_HWNDLAST 1
+#define GW_HWNDNEXT 2
+#define GW_HWNDPREV 3
 #define GW_OWNER 4
+#define GW_CHILD 5
+#define GWLP_WNDPROC (-4)
+#define GWLP_HINSTANCE (-6)
+#define GWLP_HWNDPARENT (-8)
+#define GWLP_ID (-12)
+#define GWL_STYLE (-16)
+#define GWL_EXSTYLE (-20)
+#define GWLP_USERDATA (-21)
 #define GA_PARENT 1
 #define GA_ROOT 2
 #define GA_ROOTOWNER 3
@@ -200,11 +264,14 @@ typedef struct _ICONINFO {
 #define OBJ_BITMAP 7
 #define OBJ_MEMDC 10
 
+#define SM_CXSCREEN 0
+#define SM_CYSCREEN 1
 #define SM_CXICON 11
 #define SM_CYICON 12
 #define SM_CXSMICON 49
 #define SM_CYSMICON 50
 #define BITSPIXEL 12
+#define PLANES 14
 #define PS_SOLID 0
 
 // System colour indices.
@@ -229,6 +296,35 @@ typedef struct _ICONINFO {
 #define COLOR_BTNTEXT 18
 #define COLOR_INACTIVECAPTIONTEXT 19
 #define COLOR_BTNHIGHLIGHT 20
+#define COLOR_3DDKSHADOW 21
+#define COLOR_3DLIGHT 22
+#define COLOR_INFOTEXT 23
+#define COLOR_INFOBK 24
+#define COLOR_HOTLIGHT 26
+#define COLOR_GRADIENTACTIVECAPTION 27
+#define COLOR_GRADIENTINACTIVECAPTION 28
+#define COLOR_MENUHILIGHT 29
+#define COLOR_MENUBAR 30
+#define COLOR_3DFACE COLOR_BTNFACE
+
+// Error codes left by failing calls, read with GetLastError.
+#define ERROR_SUCCESS 0L
+#define ERROR_INVALID_HANDLE 6L
+#define ERROR_NOT_ENOUGH_MEMORY 8L
+#define ERROR_INVALID_PARAMETER 87L
+#define ERROR_MOD_NOT_FOUND 126L
+#define ERROR_PROC_NOT_FOUND 127L
+#define ERROR_INVALID_WINDOW_HANDLE 1400L
+#define ERROR_INVALID_ICON_HANDLE 1402L
+#define ERROR_TLW_WITH_WSCHILD 1406L
+#define ERROR_CANNOT_FIND_WND_CLASS 1407L
+#define ERROR_CLASS_ALREADY_EXISTS 1410L
+#define ERROR_CLASS_DOES_NOT_EXIST 1411L
+#define ERROR_CLASS_HAS_WINDOWS 1412L
+#define ERROR_RESOURCE_DATA_NOT_FOUND 1812L
+#define ERROR_RESOURCE_TYPE_NOT_FOUND 1813L
+#define ERROR_RESOURCE_NAME_NOT_FOUND 1814L
+#define ERROR_RESOURCE_LANG_NOT_FOUND 1815L
 
 #define DLL_PROCESS_DETACH 0
 #define DLL_PROCESS_ATTACH 1
@@ -244,7 +340,10 @@ WINBASEAPI FARPROC WINAPI GetProcAddress(HMODULE hModule, LPCSTR lpProcName);
 WINBASEAPI BOOL WINAPI GetModuleHandleExA(DWORD dwFlags, LPCSTR lpModuleName, HMODULE* phModule);
 WINBASEAPI void WINAPI OutputDebugStringA(LPCSTR lpOutputString);
 WINBASEAPI DWORD WINAPI GetCurrentThreadId(void);
+WINBASEAPI DWORD WINAPI GetCurrentProcessId(void);
 WINBASEAPI DWORD WINAPI GetLastError(void);
+WINBASEAPI void WINAPI SetLastError(DWORD dwErrCode);
+WINBASEAPI HMODULE WINAPI GetModuleHandleA(LPCSTR lpModuleName);
 WINBASEAPI HRSRC WINAPI FindResourceA(HMODULE hModule, LPCSTR lpName, LPCSTR lpType);
 WINBASEAPI HRSRC WINAPI FindResourceExA(HMODULE hModule, LPCSTR lpType, LPCSTR lpName, WORD wLanguage);
 WINBASEAPI HGLOBAL WINAPI LoadResource(HMODULE hModule, HRSRC hResInfo);
@@ -259,6 +358,10 @@ WINUSERAPI HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCS
                                        HINSTANCE hInstance, LPVOID lpParam);
 WINUSERAPI BOOL WINAPI DestroyWindow(HWND hWnd);
 WINUSERAPI BOOL WINAPI IsWindow(HWND hWnd);
+WINUSERAPI HWND WINAPI GetDesktopWindow(void);
+WINUSERAPI LONG_PTR WINAPI GetWindowLongPtrA(HWND hWnd, int nIndex);
+WINUSERAPI LONG_PTR WINAPI SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong);
+WINUSERAPI LRESULT WINAPI CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 WINUSERAPI BOOL WINAPI IsWindowVisible(HWND hWnd);
 WINUSERAPI BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow);
 WINUSERAPI HWND WINAPI GetWindow(HWND hWnd, UINT uCmd);
