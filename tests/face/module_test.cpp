@@ -1,0 +1,104 @@
+// The module as a host meets it: loaded by name, asked for its faces through
+// the exports, unloaded again.
+#include <gtest/gtest.h>
+
+#include "debug_output.h"
+#include "exports.h"
+#include "window_set.h"
+
+using skintest::SameSequence;
+using skintest::TakeDebugOutput;
+
+namespace {
+
+class LoadedModule {
+public:
+    LoadedModule() : module_(LoadLibraryA(SKIN_MODULE_FILE)) {}
+    ~LoadedModule() {
+        if (module_ != nullptr) FreeLibrary(module_);
+    }
+    HMODULE get() const { return module_; }
+    template <class Fn>
+    Fn Export(const char* name) const {
+        return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
+    }
+
+private:
+    HMODULE module_;
+};
+
+class ModuleTest : public testing::Test {
+protected:
+    void SetUp() override {
+        skintest::StartDebugOutputCapture();
+        TakeDebugOutput();
+    }
+};
+
+TEST_F(ModuleTest, LoadingAttachesOnceAndWritesItsName) {
+    LoadedModule module;
+    ASSERT_NE(nullptr, module.get()) << "LoadLibraryA(" << SKIN_MODULE_FILE << ")";
+    EXPECT_TRUE(SameSequence({"skinpak1.dll"}, TakeDebugOutput()));
+
+    LoadedModule again;  // a second load only counts a reference
+    EXPECT_EQ(module.get(), again.get());
+    EXPECT_TRUE(SameSequence({}, TakeDebugOutput()));
+}
+
+TEST_F(ModuleTest, ExportsOnlyTheFaces) {
+    LoadedModule module;
+    ASSERT_NE(nullptr, module.get());
+    EXPECT_NE(nullptr, module.Export<GetTreeFaceFn>("GetTreeFace"));
+    for (const char* hidden : {"DllMain", "_Z11GetTreeFacev", "g_treeFace"})
+        EXPECT_EQ(nullptr, GetProcAddress(module.get(), hidden)) << hidden << " must not be exported";
+}
+
+TEST_F(ModuleTest, TreeFaceIsOneObjectReloadedOnEveryCall) {
+    LoadedModule module;
+    auto getTreeFace = module.Export<GetTreeFaceFn>("GetTreeFace");
+    ASSERT_NE(nullptr, getTreeFace);
+
+    CTreeShowElements* first = getTreeFace();
+    ASSERT_NE(nullptr, first);
+    const std::vector<HICON> icons = first->m_arrIcon;
+    EXPECT_EQ(7u, icons.size());
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), first->m_clrBack);
+    EXPECT_EQ(RGB(0, 0, 0), first->m_clrText);
+    EXPECT_EQ(RGB(0xCA, 0xCA, 0xCA), first->m_clrLine);
+
+    CTreeShowElements* second = getTreeFace();
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(7u, second->m_arrIcon.size()) << "a reload replaces the icons, never adds to them";
+    EXPECT_EQ(icons, second->m_arrIcon) << "icons loaded by name are shared, so the reload gives the same handles";
+}
+
+TEST_F(ModuleTest, RegistrationsSurviveTheReload) {
+    LoadedModule module;
+    auto getTreeFace = module.Export<GetTreeFaceFn>("GetTreeFace");
+    ASSERT_NE(nullptr, getTreeFace);
+    skintest::WindowSet windows;
+    CTreeShowElements* face = getTreeFace();
+    face->m_arrNotifyWnd.push_back(windows.Add("N0"));
+    face->m_arrRedrawWnd.push_back(windows.Add("R0"));
+
+    face = getTreeFace();
+    EXPECT_TRUE(SameSequence({}, windows.Invalid())) << "GetTreeFace repaints nothing by itself";
+    face->RefreshWindows();
+    EXPECT_TRUE(SameSequence({"R0"}, windows.Invalid()));
+    // The module outlives this test's windows only if the host takes them back out.
+    face->m_arrNotifyWnd.clear();
+    face->m_arrRedrawWnd.clear();
+}
+
+TEST_F(ModuleTest, UnloadingAndLoadingAgainStartsFresh) {
+    {
+        LoadedModule module;
+        ASSERT_NE(nullptr, module.get());
+    }
+    TakeDebugOutput();
+    LoadedModule module;
+    ASSERT_NE(nullptr, module.get());
+    EXPECT_TRUE(SameSequence({"skinpak1.dll"}, TakeDebugOutput())) << "a fresh load attaches again";
+}
+
+}  // namespace
