@@ -1,0 +1,38 @@
+#pragma once
+// Well-formed picture files built in memory, for tests to break on purpose.
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "dib_format.h"
+
+namespace rescomp_test {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes makeBitmap(int width, int height, int bits, unsigned colours);
+
+struct IconImageSpec {
+    int width;
+    int height;
+    int bits;
+};
+// Directory entries carry width, height, colour count, 1 plane and the depth.
+Bytes makeIcon(const std::vector<IconImageSpec>& images);
+
+// Offsets of the parts tests edit.
+constexpr std::size_t kInfoAt = sizeof(dib::FileHeader);
+inline std::size_t iconEntryAt(unsigned i) { return sizeof(dib::IconDir) + i * sizeof(dib::IconDirEntry); }
+
+template <class T>
+T get(const Bytes& b, std::size_t at) {
+    T v;
+    std::memcpy(&v, b.data() + at, sizeof v);
+    return v;
+}
+template <class T>
+void put(Bytes& b, std::size_t at, const T& v) {
+    std::memcpy(b.data() + at, &v, sizeof v);
+}
+
+}  // namespace rescomp_test
