@@ -1,0 +1,23 @@
+#pragma once
+// The whole artwork: every file of res/ that the catalogue names.
+#include <string>
+#include <vector>
+
+#include "catalogue.h"
+#include "dib_writer.h"
+
+namespace art {
+
+struct ArtFile {
+    std::string name;  // "CAPTION_BK.bmp", "TREE_ROOT.ico"
+    Bytes bytes;
+};
+
+// Bitmaps, then icon groups, in catalogue order.
+std::vector<ArtFile> renderArtwork();
+
+Image renderBitmap(const BitmapSpec& spec);
+// The icon image as drawn, before it is reduced to its depth.
+IconImage renderIconImage(const IconGroupSpec& group, const IconImageSpec& image);
+
+}  // namespace art

@@ -1,0 +1,84 @@
+#include "contact_sheet.h"
+
+#include <algorithm>
+#include <string>
+
+#include "artwork.h"
+#include "label_font.h"
+
+namespace art {
+
+namespace {
+
+constexpr int kWidth = 1000;
+constexpr int kMargin = 16;
+constexpr int kLabelColumn = 250;
+constexpr int kIconZoom = 3;
+constexpr Rgb kPaper = rgb(246, 246, 246);
+constexpr Rgb kText = rgb(30, 30, 40);
+
+void blit(Image& sheet, const Image& picture, int x0, int y0, int zoom, bool checker) {
+    for (int y = 0; y < picture.height() * zoom; ++y)
+        for (int x = 0; x < picture.width() * zoom; ++x) {
+            const int sx = x0 + x, sy = y0 + y;
+            if (sx >= sheet.width() || sy >= sheet.height()) continue;
+            const Pixel& p = picture.at(x / zoom, y / zoom);
+            if (p.a >= 128) sheet.set(sx, sy, p.c);
+            else if (checker) sheet.set(sx, sy, ((x / 6 + y / 6) % 2) ? grey(255) : grey(204));
+        }
+}
+
+std::string formatLabel(int size, int bits) {
+    return std::to_string(size) + "x" + std::to_string(size) + "@" + std::to_string(bits);
+}
+
+}  // namespace
+
+Image contactSheet() {
+    // Measure first: icon rows, then bitmaps flowed into lines.
+    int height = kMargin;
+    for (const IconGroupSpec& group : iconCatalogue()) {
+        int tallest = 0;
+        for (const IconImageSpec& i : group.images) tallest = std::max(tallest, i.size);
+        height += tallest * kIconZoom + 2 * kGlyphHeight + 14;
+    }
+    struct Placed { const BitmapSpec* spec; int x, y, zoom; };
+    std::vector<Placed> bitmaps;
+    int x = kMargin, lineHeight = 0;
+    height += kMargin;
+    for (const BitmapSpec& spec : bitmapCatalogue()) {
+        const int zoom = spec.width >= 100 ? 2 : 4;
+        const int w = std::max(spec.width * zoom, static_cast<int>(std::string(spec.name).size()) * kGlyphWidth * 2);
+        if (x + w > kWidth - kMargin) {
+            x = kMargin;
+            height += lineHeight;
+            lineHeight = 0;
+        }
+        bitmaps.push_back({&spec, x, height, zoom});
+        x += w + kMargin;
+        lineHeight = std::max(lineHeight, spec.height * zoom + 2 * kGlyphHeight + 4 + kMargin);
+    }
+    height += lineHeight + kMargin;
+
+    Image sheet(kWidth, height, Pixel{kPaper, 255});
+    int y = kMargin;
+    for (const IconGroupSpec& group : iconCatalogue()) {
+        int tallest = 0;
+        for (const IconImageSpec& i : group.images) tallest = std::max(tallest, i.size);
+        drawLabel(sheet, kMargin, y + tallest * kIconZoom / 2 - kGlyphHeight, group.name, kText, 2);
+        int ix = kLabelColumn;
+        for (const IconImageSpec& spec : group.images) {
+            blit(sheet, storedIcon(renderIconImage(group, spec)), ix, y, kIconZoom, true);
+            drawLabel(sheet, ix, y + spec.size * kIconZoom + 4, formatLabel(spec.size, spec.bits), kText, 1);
+            ix += std::max(spec.size * kIconZoom, 8 * kGlyphWidth) + 12;
+        }
+        y += tallest * kIconZoom + 2 * kGlyphHeight + 14;
+    }
+    for (const Placed& p : bitmaps) {
+        drawLabel(sheet, p.x, p.y, p.spec->name, kText, 2);
+        blit(sheet, renderBitmap(*p.spec), p.x, p.y + 2 * kGlyphHeight + 4, p.zoom, false);
+    }
+    return sheet;
+}
+
+}  // namespace art
