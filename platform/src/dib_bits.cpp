@@ -30,14 +30,15 @@ bool NearerWhite(std::uint32_t pixel) {
     return toWhite < toBlack;
 }
 
-void WriteRow(const BitmapData& data, int sourceRow, LONG width, WORD bitCount, std::uint8_t* out) {
+// One row of the DIB; whatever of the row the bitmap does not cover is zero.
+void WriteRow(const BitmapData& data, int sourceRow, LONG width, WORD bitCount, std::size_t stride, std::uint8_t* out) {
+    std::memset(out, 0, stride);
     const int columns = std::min<int>(width, data.width);
     for (int x = 0; x < columns; ++x) {
         switch (bitCount) {
             case 1: {
                 const bool on = data.bitsPerPixel == 1 ? data.Bit(x, sourceRow) : NearerWhite(data.Pixel32(x, sourceRow));
-                const std::uint8_t mask = static_cast<std::uint8_t>(0x80 >> (x % 8));
-                out[x / 8] = on ? (out[x / 8] | mask) : (out[x / 8] & ~mask);
+                if (on) out[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
                 break;
             }
             case 24: {
@@ -120,7 +121,7 @@ extern "C" int WINAPI GetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, L
                 bits += static_cast<std::size_t>(padLines) * stride;
             }
             for (long row = last - 1, line = 0; row >= first; --row, ++line)
-                WriteRow(data, static_cast<int>(row), width, header.biBitCount, bits + line * stride);
+                WriteRow(data, static_cast<int>(row), width, header.biBitCount, stride, bits + line * stride);
         } else {
             long offset = height - lines - static_cast<long>(start);
             if (offset < 0) {
@@ -134,7 +135,7 @@ extern "C" int WINAPI GetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, L
             if (filled < lines)
                 std::memset(bits + filled * stride, 0, static_cast<std::size_t>(lines - filled) * stride);
             for (long row = first, line = 0; row < last; ++row, ++line)
-                WriteRow(data, static_cast<int>(row), width, header.biBitCount, bits + line * stride);
+                WriteRow(data, static_cast<int>(row), width, header.biBitCount, stride, bits + line * stride);
         }
         copied = static_cast<int>(last - first);
     }

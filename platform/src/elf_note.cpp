@@ -16,9 +16,10 @@ bool FindNote(const std::uint8_t* segment, std::size_t size, std::size_t alignme
     while (Fits(size, pos, sizeof(NoteHeader))) {
         NoteHeader header;
         std::memcpy(&header, segment + pos, sizeof header);
+        // The descriptor and the next note start at aligned offsets from the note's start.
         const std::uint64_t nameStart = pos + sizeof(NoteHeader);
-        if (!Fits(size, nameStart, pad(header.nameSize))) return false;
-        const std::uint64_t descStart = nameStart + pad(header.nameSize);
+        const std::uint64_t descStart = pos + pad(sizeof(NoteHeader) + static_cast<std::uint64_t>(header.nameSize));
+        if (descStart > size || !Fits(size, nameStart, header.nameSize)) return false;
         if (!Fits(size, descStart, header.descSize)) return false;
         if (header.type == type && header.nameSize == ownerSize &&
             std::memcmp(segment + nameStart, owner, ownerSize) == 0) {
