@@ -33,3 +33,21 @@ public:
     HandleList<HICON> m_arrIcon;
     HBITMAP m_hbmBack = nullptr;
 };
+
+#ifdef SKIN_ONE_SLOT_DESTRUCTOR
+// Field offsets as a host built with the platform's own compiler sees them.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Winvalid-offsetof"
+static_assert(offsetof(CTreeShowElements, m_arrRedrawWnd) == 4, "CTreeShowElements::m_arrRedrawWnd");
+static_assert(offsetof(CTreeShowElements, m_arrNotifyWnd) == 16, "CTreeShowElements::m_arrNotifyWnd");
+static_assert(offsetof(CTreeShowElements, m_clrBack) == 28, "CTreeShowElements::m_clrBack");
+static_assert(offsetof(CTreeShowElements, m_clrText) == 32, "CTreeShowElements::m_clrText");
+static_assert(offsetof(CTreeShowElements, m_clrLine) == 36, "CTreeShowElements::m_clrLine");
+static_assert(offsetof(CTreeShowElements, m_arrIcon) == 40, "CTreeShowElements::m_arrIcon");
+static_assert(offsetof(CTreeShowElements, m_hbmBack) == 52, "CTreeShowElements::m_hbmBack");
+static_assert(sizeof(CTreeShowElements) == 56, "sizeof(CTreeShowElements)");
+static_assert(std::is_same<decltype(&CTreeShowElements::DeletingDestructor),
+                           void* (CTreeShowElements::*)(unsigned int)>::value,
+              "CTreeShowElements declares its slot-0 destructor");
+#pragma GCC diagnostic pop
+#endif

@@ -1,0 +1,100 @@
+# cmake -DOBJDUMP=... -DMODULE=skinpak1.dll -DDEF_FILE=skinpak1.def
+#       -DALLOWED_IMPORTS=a.dll;b.dll -P check_linkage.cmake
+#
+# The DLL is a 32-bit PE image; it exports exactly the names the module
+# definition file lists, by name and with nothing besides; it imports from
+# no DLL outside ALLOWED_IMPORTS (compared case-insensitively).
+cmake_minimum_required(VERSION 3.25)
+
+foreach(var OBJDUMP MODULE DEF_FILE ALLOWED_IMPORTS)
+  if(NOT DEFINED ${var} OR "${${var}}" STREQUAL "")
+    message(FATAL_ERROR "check_linkage: ${var} not given")
+  endif()
+endforeach()
+
+set(failures)
+
+# Expected exports: every name under EXPORTS, without ordinals, aliases or flags.
+file(STRINGS ${DEF_FILE} def_lines)
+set(expected_exports)
+set(in_exports FALSE)
+foreach(line IN LISTS def_lines)
+  string(REGEX REPLACE ";.*" "" line "${line}")
+  string(STRIP "${line}" line)
+  if(line STREQUAL "")
+    continue()
+  elseif(line MATCHES "^EXPORTS")
+    set(in_exports TRUE)
+  elseif(line MATCHES "^(LIBRARY|NAME|SECTIONS|HEAPSIZE|STACKSIZE|VERSION)")
+    set(in_exports FALSE)
+  elseif(in_exports AND line MATCHES "^([A-Za-z_][A-Za-z0-9_@?$]*)")
+    list(APPEND expected_exports ${CMAKE_MATCH_1})
+  endif()
+endforeach()
+if(NOT expected_exports)
+  list(APPEND failures "${DEF_FILE} lists no export")
+endif()
+
+execute_process(COMMAND ${OBJDUMP} -p ${MODULE} OUTPUT_VARIABLE dump RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "${OBJDUMP} -p ${MODULE} failed (${rc}): ${err}")
+endif()
+string(REPLACE ";" "\\;" dump "${dump}")
+string(REPLACE "\n" ";" dump_lines "${dump}")
+
+if(NOT dump MATCHES "file format pei-i386")
+  list(APPEND failures "not a 32-bit PE image")
+endif()
+
+# Imports: one "DLL Name:" line per imported DLL.
+set(imports)
+foreach(line IN LISTS dump_lines)
+  if(line MATCHES "^[ \t]*DLL Name: (.+)$")
+    string(STRIP "${CMAKE_MATCH_1}" dll)
+    list(APPEND imports ${dll})
+  endif()
+endforeach()
+string(TOLOWER "${ALLOWED_IMPORTS}" allowed)
+foreach(dll IN LISTS imports)
+  string(TOLOWER "${dll}" lower)
+  if(NOT lower IN_LIST allowed)
+    list(APPEND failures "imports ${dll} (allowed: ${ALLOWED_IMPORTS})")
+  endif()
+endforeach()
+if(NOT imports)
+  list(APPEND failures "no import table found")
+endif()
+
+# Exports: the named entries, and the export address table's size, which
+# counts ordinal-only entries too.
+set(actual_exports)
+set(in_names FALSE)
+set(address_entries "")
+foreach(line IN LISTS dump_lines)
+  if(line MATCHES "^[ \t]*Export Address Table[ \t]+([0-9a-fA-F]+)$" AND address_entries STREQUAL "")
+    math(EXPR address_entries "0x${CMAKE_MATCH_1}")
+  elseif(line MATCHES "^\\[Ordinal/Name Pointer\\] Table")
+    set(in_names TRUE)
+  elseif(in_names AND line MATCHES "^[ \t]*\\[[ 0-9]+\\] (.+)$")
+    string(STRIP "${CMAKE_MATCH_1}" name)
+    list(APPEND actual_exports ${name})
+  elseif(in_names)
+    set(in_names FALSE)
+  endif()
+endforeach()
+
+list(SORT expected_exports)
+list(SORT actual_exports)
+if(NOT actual_exports STREQUAL expected_exports)
+  list(APPEND failures "exports: expected [${expected_exports}], got [${actual_exports}]")
+endif()
+list(LENGTH actual_exports named)
+if(NOT address_entries STREQUAL "" AND NOT address_entries EQUAL named)
+  list(APPEND failures "export address table: expected ${named} entries (all named), got ${address_entries}")
+endif()
+
+if(failures)
+  list(JOIN failures "\n  " text)
+  message(FATAL_ERROR "${MODULE}:\n  ${text}")
+endif()
+message(STATUS "${MODULE}: exports [${actual_exports}], imports [${imports}]")
