@@ -1,0 +1,75 @@
+#include "room_element.h"
+
+#include <cstring>
+#include <new>
+
+namespace {
+
+// Handles in the picture array of a table entry: each group holds 4 + 2 x
+// seats pictures, and two more follow the last group.
+size_t TablePictureCount(int entry, int groups) {
+    const size_t seats = static_cast<size_t>(entry + kRoomFewestSeats);
+    return static_cast<size_t>(groups) * (4 + 2 * seats) + 2;
+}
+
+// Copies a stem with its terminating zero and leaves the rest of the target
+// as it was. A source that fills its whole buffer without a zero is cut
+// short, so neither buffer is ever passed.
+void CopyStem(char (&target)[kRoomStemBytes], const char (&source)[kRoomStemBytes]) {
+    size_t length = 0;
+    while (length + 1 < kRoomStemBytes && source[length] != '\0') ++length;
+    std::memcpy(target, source, length);
+    target[length] = '\0';
+}
+
+}  // namespace
+
+CRoomShowElements::~CRoomShowElements() = default;
+
+void CRoomShowElements::MergeFrom(CMFCShowElement* pOther) {
+    // Emptying this element's lists first would leave nothing to take from itself.
+    if (pOther == nullptr || pOther == this) return;
+    m_arrNotifyWnd.clear();
+    m_arrRedrawWnd.clear();
+    AppendRegistrations(*pOther);
+
+    const CRoomShowElements* room = dynamic_cast<const CRoomShowElements*>(pOther);
+    if (room == nullptr) return;
+    for (int k = 0; k < kRoomTableSizes; ++k) m_phTablePic[k] = room->m_phTablePic[k];
+    for (int k = 0; k < kRoomTableSizes; ++k) m_arrRoomLib[k] = room->m_arrRoomLib[k];
+    for (int k = 0; k < kRoomTableSizes; ++k) m_nPicGroups[k] = room->m_nPicGroups[k];
+    for (int k = 0; k < kRoomTableSizes; ++k) CopyStem(m_szRoomStem[k], room->m_szRoomStem[k]);
+}
+
+void CRoomShowElements::ReleaseObjects() {
+    for (int k = 0; k < kRoomTableSizes; ++k) {
+        HBITMAP* pictures = m_phTablePic[k];
+        if (pictures == nullptr) continue;
+        const int groups = m_nPicGroups[k];
+        if (groups > 0) {
+            const size_t count = TablePictureCount(k, groups);
+            for (size_t j = 0; j < count; ++j) {
+                DeleteObject(pictures[j]);
+                pictures[j] = nullptr;
+            }
+        }
+        // The host allocated the array from the heap it shares with the module.
+        ::operator delete(pictures);
+        m_phTablePic[k] = nullptr;
+    }
+    // The lists keep their length so that the host still finds a slot per library it loaded.
+    for (HandleList<HINSTANCE>& libraries : m_arrRoomLib) {
+        for (HINSTANCE& library : libraries) {
+            FreeLibrary(library);
+            library = nullptr;
+        }
+    }
+}
+
+void CRoomShowElements::RoomReserved1(DWORD, DWORD) {}
+
+void CRoomShowElements::RoomReserved2(DWORD, DWORD, DWORD, DWORD) {}
+
+BOOL CRoomShowElements::RoomReserved3(DWORD, DWORD, DWORD) { return TRUE; }
+
+CHall_RoomShowElements::~CHall_RoomShowElements() = default;
