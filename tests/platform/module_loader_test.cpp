@@ -6,6 +6,7 @@ namespace {
 
 using AnswerFunction = int (*)();
 using SelfFunction = HMODULE (*)();
+using BitmapFunction = HBITMAP (*)();
 
 // An export as the function it is; through a generic function type, as the
 // language allows.
@@ -41,6 +42,17 @@ TEST(ModuleLoader, ModuleFindsItsOwnInstanceFromItsCode) {
     auto self = As<SelfFunction>(GetProcAddress(module, "TestLibSelf"));
     ASSERT_NE(nullptr, self);
     EXPECT_EQ(module, self()) << "the instance is the module's handle";
+    FreeLibrary(module);
+}
+
+TEST(ModuleLoader, ModuleReachesItsResourcesWhileBeingAttached) {
+    HMODULE module = LoadLibraryA(TESTLIB_FILE);
+    ASSERT_NE(nullptr, module);
+    auto take = As<BitmapFunction>(GetProcAddress(module, "TestLibTakeAttachBitmap"));
+    ASSERT_NE(nullptr, take);
+    HBITMAP bitmap = take();
+    EXPECT_EQ(static_cast<DWORD>(OBJ_BITMAP), GetObjectType(bitmap));
+    DeleteObject(bitmap);
     FreeLibrary(module);
 }
 

@@ -17,3 +17,25 @@ TESTLIB_EXPORT HMODULE TestLibSelf() {
                        reinterpret_cast<LPCSTR>(&TestLibAnswer), &self);
     return self;
 }
+
+// Like the skin module, this one loads a resource of its own while it is
+// being attached, before the loader has returned its handle to anyone.
+namespace {
+HBITMAP loadedAtAttach = nullptr;
+}
+
+#ifdef _WIN32
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH) loadedAtAttach = LoadBitmapA(instance, "RGB24");
+    return TRUE;
+}
+#else
+__attribute__((constructor)) static void Attach() { loadedAtAttach = LoadBitmapA(TestLibSelf(), "RGB24"); }
+#endif
+
+// Hands the bitmap loaded at attach to the caller, who deletes it.
+TESTLIB_EXPORT HBITMAP TestLibTakeAttachBitmap() {
+    HBITMAP taken = loadedAtAttach;
+    loadedAtAttach = nullptr;
+    return taken;
+}
