@@ -108,20 +108,25 @@ TEST(WindowPos, ChangingHandlerCanAdjustTheNewPosition) {
     EXPECT_EQ(50, rect.bottom);
 }
 
+// A child inside a large parent that clips it, so that only the child's own
+// repainting is seen.
+HWND GrowingChild(TestWindows& windows) {
+    HWND parent = windows.Create("p", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, nullptr, RECT{0, 0, 300, 300});
+    HWND child = windows.Create("c", WS_CHILD | WS_VISIBLE, parent, kRect);
+    ValidateRect(parent, nullptr);
+    ValidateRect(child, nullptr);
+    SetWindowPos(child, nullptr, 0, 0, 130, 80, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return child;
+}
+
 TEST(WindowPos, GrowingRepaintsOnlyTheNewPart) {
     TestWindows windows;
-    HWND popup = windows.Create("w", WS_POPUP | WS_VISIBLE, nullptr, kRect);
-    ValidateRect(popup, nullptr);
-    SetWindowPos(popup, nullptr, 0, 0, 130, 80, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    EXPECT_EQ("100,0 130,80", UpdateRect(popup));
+    EXPECT_EQ("100,0 130,80", UpdateRect(GrowingChild(windows)));
 }
 
 TEST(WindowPos, GrowingRepaintsAllOfAClassThatRedrawsOnResize) {
     TestWindows windows(CS_HREDRAW | CS_VREDRAW);
-    HWND popup = windows.Create("w", WS_POPUP | WS_VISIBLE, nullptr, kRect);
-    ValidateRect(popup, nullptr);
-    SetWindowPos(popup, nullptr, 0, 0, 130, 80, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    EXPECT_EQ("0,0 130,80", UpdateRect(popup));
+    EXPECT_EQ("0,0 130,80", UpdateRect(GrowingChild(windows)));
 }
 
 TEST(WindowPos, MovingAChildExposesWhereItWas) {
