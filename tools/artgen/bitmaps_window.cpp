@@ -16,7 +16,7 @@ namespace {
 // Title strip: a highlight line, a soft gradient, then the flat title colour.
 Rgb titleRow(int y) {
     if (y == 0) return rgb(201, 208, 229);
-    if (y <= 35) return mix(rgb(172, 181, 212), kTitle, y - 1, 34);
+    if (y <= 35) return mix(rgb(172, 181, 212), kTitle, y - 1, 35);
     return kTitle;
 }
 
@@ -115,15 +115,16 @@ Image paintTitleRight(int w, int h) {
     Canvas c(img, w);
     // Under the title on the left lies the menu bar; on the right the title
     // reaches ten pixels further down in a smooth curve.
-    const Shape below = subtract(rect(0, 50, w, h), ellipse(w + 40, 50, 360, 14));
-    c.fill(dilate(below, 1), rgb(94, 104, 140));
-    c.fill(below, grey(234));
+    const Shape title = unite(rect(-10, -10, w + 10, 50), ellipse(w + 40, 50, 360, 14));
+    const Shape below = subtract(rect(0, 50, w, h), title);
+    c.fill(below, rgb(94, 104, 140));
+    c.fill(subtract(below, dilate(title, 1)), grey(234));
     // The window's right edge.
     c.fill(rect(w - 1, 0, w, h), rgb(70, 80, 116));
     c.fill(rect(w - 2, 1, w - 1, h), rgb(160, 170, 204), 160);
     // The watermark again, and a sheen where the caption buttons sit.
     for (const int r : {40, 58, 80}) c.fill(intersect(ring(300, 64, r + 2, r), rect(0, 0, w, 50)), rgb(190, 198, 226), 36);
-    glow(img, rect(300, 2, w - 2, 34), {372, 16}, 70, 14);
+    glow(img, rect(250, 1, w - 2, 50), {372, 6}, 44, 16);
     std::vector<Rgb> keep = rowColours(50, titleRow);
     keep.push_back(grey(234));
     fitColourCount(img, 152, keep);
@@ -145,8 +146,8 @@ Image paintBarLeft(int w, int h) {
     c.fill(intersect(panel, rect(0, 8, w, 24)), Paint::linear({0, 8}, rgb(176, 184, 211), {0, 24}, kBarPanel), 150);
     glow(img, panel, {70, 8}, 110, 24);
     c.fill(intersect(body, subtract(ellipse(60, 72, 190, 66), ellipse(60, 72, 188, 64))), rgb(196, 203, 226), 200);
-    // A thin light line under the dark edge.
-    c.fill(rect(0, 8, w, 9), rgb(196, 202, 222), 90);
+    // A thin light line under the dark edge, over the panel.
+    c.fill(intersect(panel, rect(0, 8, w, 9)), rgb(196, 202, 222), 90);
     std::vector<Rgb> keep = rowColours(h, barRow);
     keep.push_back(kBarPanel);
     fitColourCount(img, 251, keep);

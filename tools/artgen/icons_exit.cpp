@@ -23,8 +23,8 @@ void drawUserChange(Canvas& c, const IconStyle& s) {
     // The user stepping back and the one taking over, with a turning arrow.
     inked(c, s, bustBody(8, 8, 152, 176), shaded(s, rgb(190, 196, 210), rgb(120, 128, 150), 100, 176, rgb(128, 128, 128)));
     inked(c, s, bustHead(8, 8, 152, 176), shaded(s, rgb(240, 220, 200), rgb(200, 170, 150), 8, 100, rgb(192, 192, 192)));
-    inked(c, s, bustBody(88, 72, 248, 256), shaded(s, rgb(110, 150, 230), rgb(30, 60, 150), 170, 256, rgb(0, 0, 255)));
-    inked(c, s, bustHead(88, 72, 248, 256), shaded(s, rgb(255, 224, 190), rgb(224, 170, 130), 72, 170, rgb(255, 255, 0)));
+    inked(c, s, bustBody(88, 72, 240, 248), shaded(s, rgb(110, 150, 230), rgb(30, 60, 150), 170, 248, rgb(0, 0, 255)));
+    inked(c, s, bustHead(88, 72, 240, 248), shaded(s, rgb(255, 224, 190), rgb(224, 170, 130), 72, 170, rgb(255, 255, 0)));
     const Shape bend = intersect(ring(196, 62, 46, 24), rect(0, 0, 256, 62));
     const Shape head = polygon({{212, 58}, {252, 58}, {232, 92}});
     inked(c, s, unite(bend, head), solid(s, rgb(40, 170, 60), rgb(0, 128, 0)));

@@ -69,7 +69,7 @@ void drawOpenedRoom(Canvas& c, const IconStyle& s) {
 
 void drawDownload(Canvas& c, const IconStyle& s) {
     const Shape down = unite(rect(100, 16, 156, 112), polygon({{48, 104}, {208, 104}, {128, 188}}));
-    inked(c, s, polyline({{24, 168}, {24, 232}, {232, 232}, {232, 168}}, 14), solid(s, rgb(90, 98, 120), rgb(128, 128, 128)));
+    inked(c, s, polyline({{36, 168}, {36, 222}, {220, 222}, {220, 168}}, 14), solid(s, rgb(90, 98, 120), rgb(128, 128, 128)));
     inked(c, s, down, shaded(s, rgb(120, 220, 110), rgb(30, 140, 40), 16, 188, rgb(0, 128, 0)));
 }
 
