@@ -17,18 +17,6 @@ function(skin_add_resources target rc_file)
   get_filename_component(rc_dir "${rc_path}" DIRECTORY)
   get_filename_component(rc_stem "${rc_path}" NAME_WE)
 
-  if(WIN32)
-    target_sources(${target} PRIVATE ${rc_path})
-    # File names in the script are relative to the script's folder.
-    set_property(SOURCE ${rc_path} APPEND PROPERTY COMPILE_OPTIONS "--include-dir=${rc_dir}")
-    return()
-  endif()
-
-  if(NOT TARGET rescomp)
-    message(FATAL_ERROR "skin_add_resources: the rescomp tool is not part of this build "
-                        "(add_subdirectory(tools/rescomp) first)")
-  endif()
-
   # Every picture the script names, so that a changed picture rebuilds.
   file(STRINGS ${rc_path} statements
        REGEX "^[ \t]*[A-Za-z_][A-Za-z0-9_]*[ \t]+(BITMAP|ICON)[ \t]+\"[^\"]+\"")
@@ -42,6 +30,20 @@ function(skin_add_resources target rc_file)
     endif()
   endforeach()
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${rc_path})
+
+  if(WIN32)
+    target_sources(${target} PRIVATE ${rc_path})
+    # File names in the script are relative to the script's folder; the
+    # compiler reports no dependencies of its own.
+    set_property(SOURCE ${rc_path} APPEND PROPERTY COMPILE_OPTIONS "--include-dir=${rc_dir}")
+    set_property(SOURCE ${rc_path} APPEND PROPERTY OBJECT_DEPENDS ${pictures})
+    return()
+  endif()
+
+  if(NOT TARGET rescomp)
+    message(FATAL_ERROR "skin_add_resources: the rescomp tool is not part of this build "
+                        "(add_subdirectory(tools/rescomp) first)")
+  endif()
 
   set(out_dir ${CMAKE_CURRENT_BINARY_DIR}/${target}_resources)
   set(note_source ${out_dir}/${rc_stem}_note.cpp)
