@@ -39,9 +39,6 @@ public:
     // The shape in paint, ringed by an outline of the given width outside it.
     void outlined(const Shape& shape, const Paint& paint, Rgb outline, int width);
 
-    Image& image() { return image_; }
-    int designUnits() const { return units_; }
-
 private:
     int fine(int eighths) const;  // position in eighths of a pixel -> fine units
     Image& image_;

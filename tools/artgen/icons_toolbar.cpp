@@ -24,13 +24,10 @@ void door(Canvas& c, const IconStyle& s, int x0, int x1, bool leafRight) {
     c.fill(circle(knobX, 136, 10), solid(s, rgb(90, 60, 30), rgb(0, 0, 0)));
 }
 
-// A thick arrow pointing right (dir 1) or left (dir -1), tip at tipX.
-Shape arrow(int tipX, int y, int length, int dir) {
-    const int head = 64, shaft = 26;
-    const int neck = tipX - dir * head;
-    const int tail = tipX - dir * length;
-    return unite(rect(std::min(tail, neck), y - shaft, std::max(tail, neck) + 1, y + shaft),
-                 polygon({{tipX, y}, {neck, y - 62}, {neck, y + 62}}));
+// A thick arrow pointing right, its tip at tipX.
+Shape arrow(int tipX, int y, int length) {
+    const int neck = tipX - 64;
+    return unite(rect(tipX - length, y - 26, neck + 1, y + 26), polygon({{tipX, y}, {neck, y - 62}, {neck, y + 62}}));
 }
 
 }  // namespace
@@ -51,12 +48,12 @@ void drawPage(Canvas& c, const IconStyle& s) {
 
 void drawEnterRoom(Canvas& c, const IconStyle& s) {
     door(c, s, 112, 232, false);
-    inked(c, s, arrow(180, 136, 170, 1), shaded(s, rgb(120, 220, 110), rgb(30, 140, 40), 70, 200, rgb(0, 128, 0)));
+    inked(c, s, arrow(180, 136, 170), shaded(s, rgb(120, 220, 110), rgb(30, 140, 40), 70, 200, rgb(0, 128, 0)));
 }
 
 void drawExit(Canvas& c, const IconStyle& s) {
     door(c, s, 24, 144, true);
-    inked(c, s, arrow(244, 136, 170, 1), shaded(s, rgb(250, 120, 100), rgb(190, 30, 20), 70, 200, rgb(255, 0, 0)));
+    inked(c, s, arrow(244, 136, 170), shaded(s, rgb(250, 120, 100), rgb(190, 30, 20), 70, 200, rgb(255, 0, 0)));
 }
 
 void drawSetup(Canvas& c, const IconStyle& s) {

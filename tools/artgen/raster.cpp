@@ -17,10 +17,6 @@ Rgb mix(Rgb a, Rgb b, int num, int den) {
     return Rgb{mixChannel(a.r, b.r, num, den), mixChannel(a.g, b.g, num, den), mixChannel(a.b, b.b, num, den)};
 }
 
-Rgb shade(Rgb c, int delta) {
-    return rgb(std::clamp(c.r + delta, 0, 255), std::clamp(c.g + delta, 0, 255), std::clamp(c.b + delta, 0, 255));
-}
-
 int luma(Rgb c) { return (299 * c.r + 587 * c.g + 114 * c.b + 500) / 1000; }
 
 Image::Image(int width, int height, Pixel fill)

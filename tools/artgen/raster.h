@@ -22,8 +22,6 @@ constexpr Rgb grey(int v) { return rgb(v, v, v); }
 
 // a + (b - a) * num / den, rounded to nearest; num in 0..den.
 Rgb mix(Rgb a, Rgb b, int num, int den);
-// Each channel moved by delta, clamped.
-Rgb shade(Rgb c, int delta);
 // Luma in 0..255 (integer Rec. 601 weights).
 int luma(Rgb c);
 

@@ -83,13 +83,6 @@ Shape polyline(const std::vector<Point>& points, int halfWidth) {
     return unite(std::move(parts));
 }
 
-Shape halfPlane(Point a, Point b) {
-    return [=](int fx, int fy) {
-        const i64 cross = i64{b.x - a.x} * (fy - i64{a.y} * kFine) - i64{b.y - a.y} * (fx - i64{a.x} * kFine);
-        return cross <= 0;
-    };
-}
-
 Shape unite(Shape a, Shape b) {
     return [a = std::move(a), b = std::move(b)](int fx, int fy) { return a(fx, fy) || b(fx, fy); };
 }

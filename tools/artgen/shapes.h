@@ -27,9 +27,6 @@ Shape polygon(std::vector<Point> points);                    // even-odd rule
 Shape segment(Point a, Point b, int halfWidth);
 // Connected segments through the points.
 Shape polyline(const std::vector<Point>& points, int halfWidth);
-// The points on the left of the line a->b (y grows downwards: "left" as seen
-// on the screen when walking from a to b), the line included.
-Shape halfPlane(Point a, Point b);
 
 Shape unite(Shape a, Shape b);
 Shape unite(std::vector<Shape> shapes);

@@ -41,7 +41,7 @@ struct RgbQuad {
 // Leads a .ico file.
 struct IconDir {
     std::uint16_t reserved;
-    std::uint16_t type;     // kIconType; cursors carry 2
+    std::uint16_t type;     // kIconType; cursor files carry 2
     std::uint16_t count;
 };
 
@@ -79,7 +79,6 @@ static_assert(sizeof(IconDirEntry) == 16);
 static_assert(sizeof(GroupIconEntry) == 14);
 
 constexpr std::uint16_t kIconType = 1;
-constexpr std::uint16_t kCursorType = 2;
 constexpr std::uint32_t kBiRgb = 0;
 
 // Bytes in one stored row: rows are filled out to whole 32-bit words.

@@ -36,12 +36,6 @@ TEST(Shapes, PolygonsFollowTheEvenOddRule) {
     EXPECT_FALSE(at(triangle, 6, 6));
 }
 
-TEST(Shapes, HalfPlaneKeepsTheLeftSideSeenOnScreen) {
-    const Shape above = halfPlane({0, 10}, {10, 10});  // walking right: left is up
-    EXPECT_TRUE(at(above, 5, 2));
-    EXPECT_FALSE(at(above, 5, 15));
-}
-
 TEST(Shapes, SegmentsHaveRoundEnds) {
     const Shape s = segment({10, 10}, {30, 10}, 4);
     EXPECT_TRUE(at(s, 20, 13));
