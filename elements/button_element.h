@@ -1,0 +1,50 @@
+#pragma once
+// The skin of one button, and the lists that hold buttons by value.
+#include <vector>
+
+#include "show_element.h"
+
+class CButtonShowElements : public CMFCShowElement {
+public:
+    CButtonShowElements() = default;
+    // A copy that cannot get storage for its second window list gives the first back.
+    CButtonShowElements(const CButtonShowElements&) = default;
+    CButtonShowElements& operator=(const CButtonShowElements&) = default;
+    SKIN_DESTRUCTOR(CButtonShowElements);
+
+    // Repaints the redraw windows; which buttons are told of a change is the hall's choice.
+    void RefreshWindows() override;
+    // A button never takes over another element's registrations.
+    void MergeFrom(CMFCShowElement* pOther) override;
+    // Deletes both icons and the background. Copies share these handles, so
+    // only one of them may be released.
+    void ReleaseObjects() override;
+
+    HICON m_hIcon = nullptr;
+    HICON m_hIconAlt = nullptr;
+    COLORREF m_clrBack = 0;
+    COLORREF m_clrText = 0;
+    HBITMAP m_hbmBack = nullptr;
+};
+
+// Buttons stored whole and contiguously: the host reads them in place. When
+// the list grows, every button is copied before the old ones are destroyed,
+// and destroying a button never deletes its graphics.
+using ButtonList = std::vector<CButtonShowElements>;
+
+#ifdef SKIN_ONE_SLOT_DESTRUCTOR
+#include <cstddef>
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Winvalid-offsetof"
+static_assert(sizeof(WindowList) == 12, "window list: first, last, end of storage");
+static_assert(sizeof(ButtonList) == 12, "button list: first, last, end of storage");
+static_assert(sizeof(CButtonShowElements) == 48, "button size");
+static_assert(offsetof(CButtonShowElements, m_arrRedrawWnd) == 4, "m_arrRedrawWnd");
+static_assert(offsetof(CButtonShowElements, m_arrNotifyWnd) == 16, "m_arrNotifyWnd");
+static_assert(offsetof(CButtonShowElements, m_hIcon) == 28, "m_hIcon");
+static_assert(offsetof(CButtonShowElements, m_hIconAlt) == 32, "m_hIconAlt");
+static_assert(offsetof(CButtonShowElements, m_clrBack) == 36, "m_clrBack");
+static_assert(offsetof(CButtonShowElements, m_clrText) == 40, "m_clrText");
+static_assert(offsetof(CButtonShowElements, m_hbmBack) == 44, "m_hbmBack");
+#pragma GCC diagnostic pop
+#endif
