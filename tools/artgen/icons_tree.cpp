@@ -8,14 +8,14 @@ namespace art {
 
 namespace {
 
-// A round game table seen from above, with four seats.
+// A square game table seen from above, a seat on each side.
 void table(Canvas& c, const IconStyle& s) {
-    const Paint seat = shaded(s, rgb(190, 130, 70), rgb(130, 80, 36), 0, 256, rgb(128, 0, 0));
-    inked(c, s, roundRect(100, 8, 156, 52, 12), seat);
-    inked(c, s, roundRect(100, 204, 156, 248, 12), seat);
-    inked(c, s, roundRect(8, 100, 52, 156, 12), seat);
-    inked(c, s, roundRect(204, 100, 248, 156, 12), seat);
-    inked(c, s, circle(128, 128, 76), shaded(s, rgb(90, 190, 110), rgb(20, 110, 50), 52, 204, rgb(0, 128, 0)));
+    const Paint seat = shaded(s, rgb(200, 140, 80), rgb(130, 80, 36), 0, 256, rgb(128, 0, 0));
+    inked(c, s, roundRect(96, 4, 160, 44, 10), seat);
+    inked(c, s, roundRect(96, 212, 160, 252, 10), seat);
+    inked(c, s, roundRect(4, 96, 44, 160, 10), seat);
+    inked(c, s, roundRect(212, 96, 252, 160, 10), seat);
+    inked(c, s, roundRect(56, 56, 200, 200, 28), shaded(s, rgb(90, 190, 110), rgb(20, 110, 50), 56, 200, rgb(0, 128, 0)));
 }
 
 }  // namespace
@@ -62,9 +62,9 @@ void drawOpenedRoom(Canvas& c, const IconStyle& s) {
     // The table with players at every seat and cards dealt.
     table(c, s);
     const Rgb players[] = {rgb(230, 60, 50), rgb(60, 110, 230), rgb(250, 200, 40), rgb(180, 80, 220)};
-    const Point seats[] = {{128, 30}, {226, 128}, {128, 226}, {30, 128}};
+    const Point seats[] = {{128, 26}, {230, 128}, {128, 230}, {26, 128}};
     for (int i = 0; i < 4; ++i) inked(c, s, circle(seats[i].x, seats[i].y, 30), players[i]);
-    inked(c, s, rect(104, 100, 152, 156), rgb(255, 255, 255));
+    inked(c, s, rect(100, 96, 156, 160), rgb(255, 255, 255));
 }
 
 void drawDownload(Canvas& c, const IconStyle& s) {
