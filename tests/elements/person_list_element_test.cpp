@@ -494,7 +494,6 @@ TEST(PersonListSlots, EveryOperationAtItsIndex) {
         EXPECT_FALSE(Alive(back)) << "slot 3: ReleaseObjects";
 
         EXPECT_EQ(TRUE, Slot<LetterSlot>(list.get(), 5)(list.get(), 'a')) << "slot 5: LoadHeadLibrary";
-        Slot<NoArgumentSlot>(list.get(), 4)(list.get());
 
         CPersonListShowElements* raw = list.release();
         EXPECT_EQ(static_cast<void*>(raw), Slot<DestructorSlot>(raw, 0)(raw, 1)) << "slot 0: deleting destructor";

@@ -279,35 +279,6 @@ TEST(RoomRelease, DeletesTheCountedPicturesAndGivesBackTheArray) {
     }
 }
 
-TEST(RoomRelease, ReleasesAllFiveEntriesInOnePass) {
-    const int groups[kRoomTableSizes] = {1, 2, 0, 1, 3};
-    const size_t lengths[kRoomTableSizes] = {10, 22, 2, 16, 50};
-    std::vector<std::unique_ptr<PictureArray>> arrays;
-    CRoomShowElements room;
-    for (int k = 0; k < kRoomTableSizes; ++k) {
-        arrays.emplace_back(new PictureArray(lengths[k]));
-        room.m_phTablePic[k] = arrays[k]->block;
-        room.m_nPicGroups[k] = groups[k];
-    }
-
-    heapwatch::Watch({arrays[0]->block, arrays[1]->block, arrays[2]->block, arrays[3]->block, arrays[4]->block});
-    room.ReleaseObjects();
-    int timesFreed[kRoomTableSizes];
-    for (int k = 0; k < kRoomTableSizes; ++k) timesFreed[k] = heapwatch::TimesFreed(arrays[k]->block);
-    heapwatch::Stop();
-
-    for (int k = 0; k < kRoomTableSizes; ++k) {
-        SCOPED_TRACE("entry " + std::to_string(k));
-        const size_t covered = groups[k] > 0 ? lengths[k] : 0;
-        EXPECT_EQ(0u, arrays[k]->CountAlive(0, covered));
-        EXPECT_EQ(lengths[k] - covered, arrays[k]->CountAlive(covered, lengths[k]));
-        EXPECT_EQ(1, timesFreed[k]) << "times the array went back to the heap";
-        EXPECT_EQ(nullptr, room.m_phTablePic[k]);
-        EXPECT_EQ(groups[k], room.m_nPicGroups[k]);
-        arrays[k]->DeleteSurvivors();
-    }
-}
-
 TEST(RoomRelease, ReleasesLibrariesAndKeepsTheListLengths) {
 #ifdef _WIN32
     ASSERT_FALSE(SpareLibraryLoaded()) << kSpareLibrary << " must not be in use before the test";
@@ -447,30 +418,6 @@ TEST(RoomMerge, ReplacesRegistrationsAndTakesOverRoomDataButNotTheColour) {
     }
 }
 
-TEST(RoomMerge, KeepsTheRegistrationStorageItHad) {
-    HandleNames windows;
-    CRoomShowElements target, source;
-    for (const char* suffix : {"7", "8", "9"}) AddPair(windows, target, suffix);
-    AddPair(windows, source, "0");
-    const HWND* notifyStorage = target.m_arrNotifyWnd.data();
-    const HWND* redrawStorage = target.m_arrRedrawWnd.data();
-    target.MergeFrom(&source);
-    EXPECT_EQ(notifyStorage, target.m_arrNotifyWnd.data());
-    EXPECT_EQ(redrawStorage, target.m_arrRedrawWnd.data());
-}
-
-TEST(RoomMerge, FromAnEmptyRoomLeavesNoRegistrations) {
-    WindowSet windows;
-    CRoomShowElements target, source;
-    AddPair(windows, target, "9");
-    target.MergeFrom(&source);
-    EXPECT_TRUE(target.m_arrNotifyWnd.empty());
-    EXPECT_TRUE(target.m_arrRedrawWnd.empty());
-    windows.TakeLog();
-    target.RefreshWindows();
-    EXPECT_TRUE(windows.TakeLog().empty());
-}
-
 TEST(RoomMerge, WithItselfOrNothingChangesNothing) {
     for (bool self : {true, false}) {
         SCOPED_TRACE(self ? "itself" : "null");
@@ -574,22 +521,6 @@ TEST(RoomMerge, StemsCopiedUpToTheirZeroInsideTheBuffer) {
     }
 }
 
-TEST(RoomMerge, DropsTheLibrariesItHeldWithoutReleasingThem) {
-#ifdef _WIN32
-    ASSERT_FALSE(SpareLibraryLoaded());
-#endif
-    CRoomShowElements target, source;
-    const HINSTANCE library = SpareLibrary(0);
-    target.m_arrRoomLib[1].push_back(library);
-    source.m_arrRoomLib[1] = {reinterpret_cast<HINSTANCE>(static_cast<uintptr_t>(0x7D000000u))};
-    target.MergeFrom(&source);
-    EXPECT_EQ(source.m_arrRoomLib[1], target.m_arrRoomLib[1]);
-#ifdef _WIN32
-    EXPECT_TRUE(SpareLibraryLoaded()) << "a dropped library must not be released";
-    FreeLibrary(library);
-#endif
-}
-
 // --- Reserved slots ---------------------------------------------------------
 
 TEST(RoomReserved, DoNothingAndTheThirdAnswersTrue) {
@@ -671,20 +602,6 @@ TEST(RoomSlots, EveryOperationAtItsIndex) {
     }
 }
 
-TEST(RoomSlots, DestructorWithoutFreeingLeavesTheMemory) {
-    alignas(CHall_RoomShowElements) unsigned char storage[sizeof(CHall_RoomShowElements)];
-    auto* room = new (storage) CHall_RoomShowElements;
-    room->m_arrRoomLib[2].push_back(nullptr);
-    const void* libraryStorage = room->m_arrRoomLib[2].data();
-    heapwatch::Watch({libraryStorage, storage});
-    void* returned = Slot<DestructorSlot>(room, 0)(room, 0);
-    const int listFreed = heapwatch::TimesFreed(libraryStorage);
-    const int objectFreed = heapwatch::TimesFreed(storage);
-    heapwatch::Stop();
-    EXPECT_EQ(static_cast<void*>(storage), returned);
-    EXPECT_EQ(1, listFreed) << "the most derived destructor gives back list storage";
-    EXPECT_EQ(0, objectFreed) << "flag 0 keeps the object's memory";
-}
 #endif
 
 }  // namespace
