@@ -1,16 +1,16 @@
 #include "entry.h"
 
+#include "hall_skin.h"
 #include "module_state.h"
 
 namespace {
 
-bool Attached() { return skin::g_hInstance != nullptr; }
-
 void AttachProcess(HINSTANCE instance) {
-    // A second attach must leave everything as the first one made it.
-    if (Attached()) return;
+    // The hall face is filled once per loaded module; a second attach changes nothing.
+    if (skin::HallFaceFilled(skin::g_hallFace)) return;
     OutputDebugStringA("skinpak1.dll");
     skin::g_hInstance = instance;
+    skin::LoadHallSkin(skin::g_hallFace, instance);
 }
 
 }  // namespace

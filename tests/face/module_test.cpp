@@ -4,28 +4,13 @@
 
 #include "debug_output.h"
 #include "exports.h"
+#include "loaded_module.h"
 #include "window_set.h"
 
 using skintest::SameSequence;
 using skintest::TakeDebugOutput;
 
 namespace {
-
-class LoadedModule {
-public:
-    LoadedModule() : module_(LoadLibraryA(SKIN_MODULE_FILE)) {}
-    ~LoadedModule() {
-        if (module_ != nullptr) FreeLibrary(module_);
-    }
-    HMODULE get() const { return module_; }
-    template <class Fn>
-    Fn Export(const char* name) const {
-        return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
-    }
-
-private:
-    HMODULE module_;
-};
 
 class ModuleTest : public testing::Test {
 protected:

@@ -1,0 +1,4 @@
+#include "exports.h"
+#include "module_state.h"
+
+CHallShowElements* GetHallFace() { return &skin::g_hallFace; }

@@ -1,0 +1,14 @@
+#pragma once
+// The default hall skin, written into the hall face once at process attach.
+#include "hall_elements.h"
+
+namespace skin {
+
+// True once the hall face has been filled: its person list holds status icons.
+bool HallFaceFilled(const CHallShowElements& hall);
+
+// Writes every colour, size, stem, bitmap and icon of the default skin into a
+// newly constructed hall, loading the pictures from the module instance.
+void LoadHallSkin(CHallShowElements& hall, HINSTANCE instance);
+
+}  // namespace skin

@@ -1,0 +1,22 @@
+#pragma once
+// The module loaded by name, as a host loads it, for the length of a test.
+#include <windows.h>
+
+class LoadedModule {
+public:
+    LoadedModule() : module_(LoadLibraryA(SKIN_MODULE_FILE)) {}
+    ~LoadedModule() {
+        if (module_ != nullptr) FreeLibrary(module_);
+    }
+    LoadedModule(const LoadedModule&) = delete;
+    LoadedModule& operator=(const LoadedModule&) = delete;
+
+    HMODULE get() const { return module_; }
+    template <class Fn>
+    Fn Export(const char* name) const {
+        return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
+    }
+
+private:
+    HMODULE module_;
+};
