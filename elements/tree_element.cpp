@@ -1,20 +1,15 @@
 #include "tree_element.h"
 
+#include "handle_release.h"
+
 CTreeShowElements::~CTreeShowElements() = default;
 
 void CTreeShowElements::RefreshWindows() { RedrawWindows(); }
 
 void CTreeShowElements::ReleaseObjects() {
-    if (m_hbmBack != nullptr) {
-        DeleteObject(m_hbmBack);
-        m_hbmBack = nullptr;
-    }
-    // Icons get the same call as bitmaps. The ones loaded by name are shared
-    // and survive it, which is what lets the tree face load them again.
-    for (HICON& icon : m_arrIcon) {
-        if (icon == nullptr) continue;
-        DeleteObject(icon);
-        icon = nullptr;
-    }
+    DeleteIfHeld(m_hbmBack);
+    // The icons loaded by name are shared and survive the deletion, which is
+    // what lets the tree face load them again.
+    for (HICON& icon : m_arrIcon) DeleteIfHeld(icon);
     m_arrIcon.clear();
 }

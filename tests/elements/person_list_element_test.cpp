@@ -9,8 +9,12 @@
 #include <vector>
 
 #include "person_list_element.h"
+#include "handle_names.h"
 #include "window_set.h"
 
+using skintest::AddPair;
+using skintest::HandleNames;
+using skintest::Names;
 using skintest::SameSequence;
 using skintest::WindowSet;
 
@@ -47,33 +51,6 @@ HWND MarkerWindow(int i) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(
 
 // Named stand-ins for windows that no message reaches, for lists that are
 // only compared: a real window costs seconds where the platform is emulated.
-class HandleNames {
-public:
-    HWND Add(const std::string& name) {
-        names_.push_back(name);
-        return reinterpret_cast<HWND>(static_cast<uintptr_t>(0x7A000000u + 4u * names_.size()));
-    }
-    std::string Name(HWND window) const {
-        const uintptr_t index = (reinterpret_cast<uintptr_t>(window) - 0x7A000000u) / 4u;
-        return index >= 1 && index <= names_.size() ? names_[index - 1] : "?";
-    }
-
-private:
-    std::vector<std::string> names_;
-};
-
-template <class Namer>
-std::vector<std::string> Names(const Namer& windows, const WindowList& list) {
-    std::vector<std::string> names;
-    for (HWND w : list) names.push_back(windows.Name(w));
-    return names;
-}
-
-template <class Namer>
-void AddPair(Namer& windows, CMFCShowElement& element, const std::string& suffix) {
-    element.m_arrNotifyWnd.push_back(windows.Add("N" + suffix));
-    element.m_arrRedrawWnd.push_back(windows.Add("R" + suffix));
-}
 
 // Deletes an element the way a host does, through slot 0 where that is the
 // one-slot deleting destructor.

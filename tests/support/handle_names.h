@@ -1,0 +1,43 @@
+#pragma once
+// Named stand-ins for windows that no message reaches, for lists that are
+// only compared: a real window costs seconds where the platform is emulated.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "show_element.h"
+
+namespace skintest {
+
+class HandleNames {
+public:
+    HWND Add(const std::string& name) {
+        names_.push_back(name);
+        return reinterpret_cast<HWND>(static_cast<uintptr_t>(0x7A000000u + 4u * names_.size()));
+    }
+    std::string Name(HWND window) const {
+        const uintptr_t index = (reinterpret_cast<uintptr_t>(window) - 0x7A000000u) / 4u;
+        return index >= 1 && index <= names_.size() ? names_[index - 1] : "?";
+    }
+
+private:
+    std::vector<std::string> names_;
+};
+
+template <class Namer>
+std::vector<std::string> Names(const Namer& windows, const WindowList& list) {
+    std::vector<std::string> names;
+    for (HWND w : list) names.push_back(windows.Name(w));
+    return names;
+}
+
+// Registers the pair ("N" + suffix, "R" + suffix).
+template <class Namer>
+void AddPair(Namer& windows, CMFCShowElement& element, const std::string& suffix) {
+    element.m_arrNotifyWnd.push_back(windows.Add("N" + suffix));
+    element.m_arrRedrawWnd.push_back(windows.Add("R" + suffix));
+}
+
+}  // namespace skintest
