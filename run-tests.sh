@@ -34,7 +34,8 @@ pkill -f '/usr/lib/wine/' 2>/dev/null || true
 pkill -x Xvfb 2>/dev/null || true
 passed=$(grep -c 'Test *#[0-9]*: .* Passed' "$log" || true)
 failed=$(grep -cE 'Test *#[0-9]*: .*(\*\*\*Failed|Not Run|Timeout|Exception)' "$log" || true)
-total=$(ctest --preset mingw-i686 -N 2>/dev/null | sed -n 's/^Total Tests: //p')
+# shellcheck disable=SC2086
+total=$(ctest --preset mingw-i686 -N ${SKIN_WINE_CTEST_ARGS:-} 2>/dev/null | sed -n 's/^Total Tests: //p')
 echo "Windows suites stopped after ${budget} s; those not listed above did not run under Wine."
 skipped=$(( ${total:-0} - passed - failed ))
 echo "wine: ${passed} passed, ${failed} failed, $(( skipped > 0 ? skipped : 0 )) skipped"

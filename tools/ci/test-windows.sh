@@ -107,7 +107,8 @@ run_tests() {
   step_done
   step "ctest"
   local rc=0
-  ctest --preset mingw-i686 || rc=$?
+  # shellcheck disable=SC2086
+  ctest --preset mingw-i686 ${SKIN_WINE_CTEST_ARGS:-} || rc=$?
   step_done
   wineserver -k || true
   return $rc
