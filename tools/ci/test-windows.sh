@@ -5,6 +5,7 @@
 #
 #   tools/ci/test-windows.sh            install, build, test
 #   SKIN_WINEPREFIX=/path ...           prefix to use (default ~/.cache/skinpak1/wine)
+#   SKIN_CTEST_JOBS=1 ...               tests one at a time (default two)
 #
 # Every step prints how long it took.
 set -euo pipefail
