@@ -109,7 +109,7 @@ run_tests() {
   step "ctest"
   local rc=0
   # shellcheck disable=SC2086
-  ctest --preset mingw-i686 ${SKIN_WINE_CTEST_ARGS:-} || rc=$?
+  ctest --preset mingw-i686 -j "${SKIN_CTEST_JOBS:-2}" ${SKIN_WINE_CTEST_ARGS:-} || rc=$?
   step_done
   wineserver -k || true
   return $rc
