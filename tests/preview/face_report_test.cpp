@@ -1,0 +1,292 @@
+// The face inspector on the default skin: every field of the hall face and
+// the tree face against the values the module is meant to fill in, and
+// nothing in the report that the table does not name.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "face_report.h"
+#include "skin_module.h"
+
+namespace {
+
+using preview::Json;
+
+struct Row {
+    std::string path;
+    std::string expected;
+};
+
+const preview::SkinModule& Module() {
+    static const preview::SkinModule module(SKIN_MODULE_FILE);
+    return module;
+}
+
+std::string Sys(int index) {
+    const COLORREF colour = GetSysColor(index);
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", GetRValue(colour), GetGValue(colour), GetBValue(colour));
+    return text;
+}
+
+std::string Text(const Json& value) {
+    switch (value.GetKind()) {
+        case Json::Kind::kNumber: return std::to_string(value.NumberValue());
+        case Json::Kind::kString: return value.StringValue();
+        case Json::Kind::kArray: return "<array>";
+        case Json::Kind::kObject: return "<object>";
+    }
+    return "";
+}
+
+// The paths of every number and string in the report.
+void CollectLeaves(const Json& node, const std::string& path, std::set<std::string>* leaves) {
+    if (node.GetKind() == Json::Kind::kNumber || node.GetKind() == Json::Kind::kString) {
+        leaves->insert(path);
+        return;
+    }
+    const std::string prefix = path.empty() ? "" : path + ".";
+    const bool array = node.GetKind() == Json::Kind::kArray;
+    for (std::size_t i = 0; i < node.Size(); ++i) {
+        const auto& [key, value] = node.Items()[i];
+        CollectLeaves(value, prefix + (array ? std::to_string(i) : key), leaves);
+    }
+}
+
+void AddList(std::vector<Row>& rows, const std::string& path, const std::vector<std::string>& items) {
+    rows.push_back({path + ".count", std::to_string(items.size())});
+    for (std::size_t i = 0; i < items.size(); ++i) rows.push_back({path + ".items." + std::to_string(i), items[i]});
+}
+
+void AddRegistrations(std::vector<Row>& rows, const std::string& element) {
+    const std::string prefix = element.empty() ? "" : element + ".";
+    rows.push_back({prefix + "m_arrRedrawWnd.count", "0"});
+    rows.push_back({prefix + "m_arrNotifyWnd.count", "0"});
+}
+
+const std::vector<std::string> kTreeIcons = {"TREE_ROOT",   "TREE_FLODER",   "TREE_LOAD",      "TREE_SERVER",
+                                             "TREE_ROOM",   "TREE_DOWNLOAD", "TREE_OPENEDROOM"};
+
+void AddTree(std::vector<Row>& rows, const std::string& element) {
+    const std::string prefix = element.empty() ? "" : element + ".";
+    AddRegistrations(rows, element);
+    rows.push_back({prefix + "m_clrBack", Sys(COLOR_BTNFACE)});
+    rows.push_back({prefix + "m_clrText", "#000000"});
+    rows.push_back({prefix + "m_clrLine", "#CACACA"});
+    AddList(rows, prefix + "m_arrIcon", kTreeIcons);
+    rows.push_back({prefix + "m_hbmBack", "PERSONLIST_BK|TREE_BK"});
+}
+
+struct ButtonRow {
+    const char* icon;
+    const char* iconAlt;
+    std::string back;
+    const char* text;
+    const char* bitmap;
+};
+
+void AddButtons(std::vector<Row>& rows, const std::string& list, const std::vector<ButtonRow>& buttons) {
+    rows.push_back({list + ".count", std::to_string(buttons.size())});
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        const std::string at = list + ".items." + std::to_string(i) + ".";
+        AddRegistrations(rows, at.substr(0, at.size() - 1));
+        rows.push_back({at + "m_hIcon", buttons[i].icon});
+        rows.push_back({at + "m_hIconAlt", buttons[i].iconAlt});
+        rows.push_back({at + "m_clrBack", buttons[i].back});
+        rows.push_back({at + "m_clrText", buttons[i].text});
+        rows.push_back({at + "m_hbmBack", buttons[i].bitmap});
+    }
+}
+
+std::vector<Row> HallRows() {
+    std::vector<Row> rows = {{"face", "hall"}};
+    AddRegistrations(rows, "");
+    for (int i = 1; i <= 6; ++i) rows.push_back({"m_dwHallValue" + std::to_string(i), "0"});
+    rows.insert(rows.end(), {{"m_nHallOption", "0"},
+                             {"m_hHallObject1", "null"},
+                             {"m_hHallObject2", "null"},
+                             {"m_nHallReserved", "0"}});
+
+    AddRegistrations(rows, "m_caption");
+    rows.insert(rows.end(), {
+                                {"m_caption.m_clrCaption", "#8E94AE"},
+                                {"m_caption.m_clrCaptionText", "#FFFFFF"},
+                                {"m_caption.m_clrMenu", "#6A76A4"},
+                                {"m_caption.m_hObject", "null"},
+                                {"m_caption.m_hbmCaption", "CAPTION_BK"},
+                                {"m_caption.m_hbmMenu", "MENU_BK"},
+                                {"m_caption.m_hbmBarLeft", "BAR_LEFT_BK"},
+                                {"m_caption.m_hbmBarRight", "BAR_RIGHT_BK"},
+                                {"m_caption.m_hbmMenuBar", "MENU_BK"},
+                                {"m_caption.m_hbmStatusLeft", "STATUSBAR_LEFT"},
+                                {"m_caption.m_hbmStatusMid", "STATUSBAR_MID"},
+                                {"m_caption.m_hbmStatusRight", "STATUSBAR_RIGHT"},
+                                {"m_caption.m_hbmTitleLeft", "FRAME_TITLELEFT"},
+                                {"m_caption.m_hbmTitleMid", "FRAME_TITLEMID"},
+                                {"m_caption.m_hbmTitleRight", "FRAME_TITLERIGHT"},
+                                {"m_caption.m_hbmFrameLeft", "FRAME_LEFT|FRAME_RIGHT"},
+                                {"m_caption.m_hbmFrameRight", "FRAME_LEFT|FRAME_RIGHT"},
+                                {"m_caption.m_hbmFrameTop", "FRAME_TOP|FRAME_BOTTOM"},
+                                {"m_caption.m_hbmFrameBottom", "FRAME_TOP|FRAME_BOTTOM"},
+                                {"m_caption.m_hIconMax", "CAPTION_MAX"},
+                                {"m_caption.m_hIconMin", "CAPTION_MIN"},
+                                {"m_caption.m_hIconNormal", "CAPTION_NORMAL"},
+                                {"m_caption.m_hIconClose", "CAPTION_CLOSE"},
+                                {"m_caption.m_hIconReserved", "null"},
+                                {"m_caption.m_hIconCloseOne", "CAPTION_CLOSEONE"},
+                            });
+
+    AddRegistrations(rows, "m_mainTab");
+    rows.insert(rows.end(), {
+                                {"m_mainTab.m_clrLine", "#5971A5"},
+                                {"m_mainTab.m_clrText", "#FF0000"},
+                                {"m_mainTab.m_clrFace", "#CACACA"},
+                                {"m_mainTab.m_clrActiveText", "#000000"},
+                                {"m_mainTab.m_clrActiveLine", "#5971A5"},
+                                {"m_mainTab.m_clrInactiveText", "#808080"},
+                                {"m_mainTab.m_nTabSize1", "28"},
+                                {"m_mainTab.m_nTabSize2", "40"},
+                                {"m_mainTab.m_hbmBack", "MAINTAB_BK"},
+                                {"m_mainTab.m_hbmSelect", "SELECT_MAINTAB_BK"},
+                                {"m_mainTab.m_hbmNoSelect", "NOSELECT_MAINTAB_BK"},
+                                {"m_mainTab.m_hbmBack90", "null"},
+                                {"m_mainTab.m_hbmSelect90", "null"},
+                                {"m_mainTab.m_hbmNoSelect90", "null"},
+                            });
+
+    AddRegistrations(rows, "m_tab");
+    rows.insert(rows.end(), {
+                                {"m_tab.m_clrLine", "#5971A5"},
+                                {"m_tab.m_clrText", Sys(COLOR_BTNTEXT)},
+                                {"m_tab.m_clrFace", Sys(COLOR_BTNFACE)},
+                                {"m_tab.m_clrActiveText", Sys(COLOR_CAPTIONTEXT)},
+                                {"m_tab.m_clrActiveLine", "#BBBBBB"},
+                                {"m_tab.m_clrInactiveText", Sys(COLOR_INACTIVECAPTIONTEXT)},
+                                {"m_tab.m_nTabSize1", "28"},
+                                {"m_tab.m_nTabSize2", "20"},
+                                {"m_tab.m_hbmBack", "TAB_BK"},
+                                {"m_tab.m_hbmSelect", "SELECT_TAB_BK"},
+                                {"m_tab.m_hbmNoSelect", "NOSELECT_TAB_BK"},
+                                {"m_tab.m_hbmBack90", "TAB_BK_90"},
+                                {"m_tab.m_hbmSelect90", "SELECT_TAB_BK_90"},
+                                {"m_tab.m_hbmNoSelect90", "NOSELECT_TAB_BK_90"},
+                            });
+
+    AddRegistrations(rows, "m_room");
+    rows.push_back({"m_room.m_clrRoom", "#008000"});
+    for (int k = 0; k < 5; ++k) {
+        const std::string index = std::to_string(k);
+        rows.push_back({"m_room.m_phTablePic." + index, "null"});
+        rows.push_back({"m_room.m_arrRoomLib." + index + ".count", "0"});
+        rows.push_back({"m_room.m_nPicGroups." + index, "0"});
+        rows.push_back({"m_room.m_szRoomStem." + index, "room" + std::to_string(k + 2)});
+    }
+
+    const std::string face = Sys(COLOR_BTNFACE);
+    AddButtons(rows, "m_arrToolButton",
+               {
+                   {"BAR_PAGE", "BAR_PAGE", "#800000", "#FFFFFF", "BUTTON_BK"},
+                   {"BAR_ENTERROOM", "BAR_ENTERROOM", face, "#FFFFFF", "BUTTON_BK"},
+                   {"BAR_SETUP", "BAR_SETUP", face, "#FFFFFF", "BUTTON_BK"},
+                   {"BAR_HELP", "BAR_HELP", face, "#FFFFFF", "BUTTON_BK"},
+                   {"BAR_EXIT", "BAR_EXIT", face, "#FFFFFF", "BUTTON_BK"},
+                   {"BAR_ADD", "BAR_ADD", face, "#FFFFFF", "BUTTON_BK"},
+                   {"BAR_DEL", "BAR_DEL", face, "#FFFFFF", "BUTTON_BK"},
+                   // The second icon carries over from the entry before.
+                   {"BAR_PLAYER", "BAR_DEL", face, "#FFFFFF", "BUTTON_BK"},
+               });
+
+    AddRegistrations(rows, "m_personList");
+    rows.insert(rows.end(), {
+                                {"m_personList.m_clrPerson1", "#FF6400"},
+                                {"m_personList.m_clrPerson2", "#FF6400"},
+                                {"m_personList.m_clrPerson3", "#0064FF"},
+                                {"m_personList.m_clrPerson4", "#000000"},
+                                {"m_personList.m_clrPerson5", "#008000"},
+                                {"m_personList.m_clrPerson6", Sys(COLOR_HIGHLIGHT)},
+                                {"m_personList.m_clrPerson7", "#000000"},
+                                {"m_personList.m_clrPerson8", Sys(COLOR_HIGHLIGHTTEXT)},
+                                {"m_personList.m_hbmBack", "PERSONLIST_BK|TREE_BK"},
+                                {"m_personList.m_arrExtraWnd.count", "0"},
+                                {"m_personList.m_arrHeadLib.count", "0"},
+                                {"m_personList.m_szHeadPicStem", "headpic"},
+                                {"m_personList.m_nPersonReserved", "0"},
+                            });
+    AddList(rows, "m_personList.m_arrStatusIcon",
+            {"PERSONLIST_WAIT", "PERSONLIST_AGREE", "PERSONLIST_PLAY", "PERSONLIST_WATCH", "PERSONLIST_WORK",
+             "PERSONLIST_FOOD", "PERSONLIST_SLEEP", "PERSONLIST_STOP", "PERSONLIST_CALL", "PERSONLIST_FAST"});
+
+    AddButtons(rows, "m_arrExitButton",
+               {
+                   {"WINEXIT_ALL", "WINEXIT_ALL", face, "#000000", "null"},
+                   {"WINEXIT_WINDOW", "WINEXIT_WINDOW", face, "#000000", "null"},
+                   {"WINEXIT_USERCHANGE", "WINEXIT_USERCHANGE", face, "#000000", "null"},
+               });
+
+    AddRegistrations(rows, "m_chat");
+    for (int i = 1; i <= 3; ++i) rows.push_back({"m_chat.m_dwChatValue" + std::to_string(i), "0"});
+    for (int i = 1; i <= 8; ++i) rows.push_back({"m_chat.m_hChatObject" + std::to_string(i), "null"});
+
+    AddRegistrations(rows, "m_splitter");
+    rows.insert(rows.end(), {{"m_splitter.m_hbmRow", "SPLITTER_ROW"}, {"m_splitter.m_hbmCol", "SPLITTER_COL"}});
+    for (int i = 1; i <= 4; ++i) rows.push_back({"m_splitter.m_nSplitterSize" + std::to_string(i), "11"});
+
+    AddTree(rows, "m_tree");
+
+    // One bitmap handle serves every toolbar button; no other is held twice.
+    rows.push_back({"shared_bitmaps.0.name", "BUTTON_BK"});
+    for (int i = 0; i < 8; ++i)
+        rows.push_back({"shared_bitmaps.0.fields." + std::to_string(i),
+                        "m_arrToolButton.items." + std::to_string(i) + ".m_hbmBack"});
+    return rows;
+}
+
+std::vector<Row> TreeRows() {
+    std::vector<Row> rows = {{"face", "tree"}};
+    AddTree(rows, "");
+    return rows;
+}
+
+void ExpectReport(const Json& report, const std::vector<Row>& rows) {
+    std::set<std::string> named;
+    for (const Row& row : rows) {
+        named.insert(row.path);
+        const Json* value = report.Find(row.path);
+        if (value == nullptr) {
+            ADD_FAILURE() << row.path << ": missing from the report, expected " << row.expected;
+            continue;
+        }
+        EXPECT_EQ(Text(*value), row.expected) << row.path;
+    }
+    std::set<std::string> leaves;
+    CollectLeaves(report, "", &leaves);
+    for (const std::string& leaf : leaves)
+        EXPECT_TRUE(named.count(leaf) != 0)
+            << leaf << " is in the report but not in the table: " << Text(*report.Find(leaf));
+}
+
+TEST(FaceReport, HallFaceHoldsTheDefaultSkinFieldByField) {
+    ASSERT_TRUE(Module().Loaded()) << Module().Error();
+    const preview::ResourceCatalogue names(Module().Handle());
+    ExpectReport(preview::ReportHallFace(*Module().HallFace(), names), HallRows());
+}
+
+TEST(FaceReport, TreeFaceHoldsTheTreeSkinFieldByField) {
+    ASSERT_TRUE(Module().Loaded()) << Module().Error();
+    const preview::ResourceCatalogue names(Module().Handle());
+    ExpectReport(preview::ReportTreeFace(*Module().TreeFace(), names), TreeRows());
+}
+
+TEST(FaceReport, SameModuleGivesTheSameTextTwice) {
+    ASSERT_TRUE(Module().Loaded()) << Module().Error();
+    const preview::ResourceCatalogue names(Module().Handle());
+    // The tree face is reloaded in between: new bitmap handles, same report.
+    const std::string first = preview::ReportTreeFace(*Module().TreeFace(), names).Text();
+    const std::string second = preview::ReportTreeFace(*Module().TreeFace(), names).Text();
+    EXPECT_EQ(first, second);
+}
+
+}  // namespace

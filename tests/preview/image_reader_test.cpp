@@ -1,0 +1,324 @@
+// The picture reader the reference comparison relies on: good files decode
+// to their pixels, and every malformed file kept here is refused with its
+// reason instead of being read past its end.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <initializer_list>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "image_reader.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using preview_test::Image;
+
+// 3 x 2 RGB: red, green, blue above (16,32,48), white, black; the second row
+// uses the "up" filter.
+const Bytes kPng = {
+    0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A, 0x00, 0x00, 0x00, 0x0D, 0x49, 0x48, 0x44, 0x52,
+    0x00, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0x02, 0x08, 0x02, 0x00, 0x00, 0x00, 0x12, 0x16, 0xF1,
+    0x4D, 0x00, 0x00, 0x00, 0x16, 0x49, 0x44, 0x41, 0x54, 0x78, 0xDA, 0x63, 0xF8, 0xCF, 0xC0, 0xC0,
+    0x00, 0xC6, 0x4C, 0x82, 0x0A, 0x06, 0xFF, 0x41, 0x4C, 0x46, 0x00, 0x39, 0xDB, 0x05, 0x60, 0x8C,
+    0xF3, 0x09, 0xF0, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4E, 0x44, 0xAE, 0x42, 0x60, 0x82};
+const std::vector<std::uint32_t> kPngPixels = {0xFF0000, 0x00FF00, 0x0000FF, 0x102030, 0xFFFFFF, 0x000000};
+// Where things lie in kPng.
+constexpr std::size_t kIhdr = 8;    // the header chunk
+constexpr std::size_t kIdat = 33;   // the data chunk
+constexpr std::size_t kIend = 67;   // the end chunk
+constexpr std::size_t kBody = 8;    // from a chunk's start to its body
+
+std::uint32_t Crc(const std::uint8_t* data, std::size_t size) {
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (std::size_t i = 0; i < size; ++i) {
+        crc ^= data[i];
+        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+void PutBigEndian(Bytes& bytes, std::size_t at, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<std::uint8_t>(value >> (24 - 8 * i));
+}
+
+Bytes Chunk(const char* type, const Bytes& body) {
+    Bytes chunk(4, 0);
+    PutBigEndian(chunk, 0, static_cast<std::uint32_t>(body.size()));
+    for (int i = 0; i < 4; ++i) chunk.push_back(static_cast<std::uint8_t>(type[i]));
+    chunk.insert(chunk.end(), body.begin(), body.end());
+    chunk.resize(chunk.size() + 4);
+    PutBigEndian(chunk, chunk.size() - 4, Crc(chunk.data() + 4, body.size() + 4));
+    return chunk;
+}
+
+// kPng with one byte of a chunk's body changed and the chunk's CRC made right again.
+Bytes WithBodyByte(std::size_t chunk, std::size_t offset, std::uint8_t value) {
+    Bytes png = kPng;
+    png[chunk + kBody + offset] = value;
+    const std::uint32_t length = (png[chunk] << 24) | (png[chunk + 1] << 16) | (png[chunk + 2] << 8) | png[chunk + 3];
+    PutBigEndian(png, chunk + kBody + length, Crc(&png[chunk + 4], length + 4));
+    return png;
+}
+
+Bytes Cut(const Bytes& bytes, std::size_t size) { return Bytes(bytes.begin(), bytes.begin() + size); }
+
+Bytes Joined(std::initializer_list<Bytes> parts) {
+    Bytes joined;
+    for (const Bytes& part : parts) joined.insert(joined.end(), part.begin(), part.end());
+    return joined;
+}
+
+Bytes Range(std::size_t from, std::size_t to) { return Bytes(kPng.begin() + from, kPng.begin() + to); }
+
+// A zlib stream holding data in one stored block.
+Bytes StoredZlib(const Bytes& data) {
+    Bytes z = {0x78, 0x01, 0x01, static_cast<std::uint8_t>(data.size()), static_cast<std::uint8_t>(data.size() >> 8),
+               static_cast<std::uint8_t>(~data.size()), static_cast<std::uint8_t>(~data.size() >> 8)};
+    z.insert(z.end(), data.begin(), data.end());
+    std::uint32_t a = 1, b = 0;
+    for (std::uint8_t byte : data) {
+        a = (a + byte) % 65521u;
+        b = (b + a) % 65521u;
+    }
+    z.resize(z.size() + 4);
+    PutBigEndian(z, z.size() - 4, (b << 16) | a);
+    return z;
+}
+
+// kPng with its pixel data replaced.
+Bytes WithPixelData(const Bytes& filteredRows) {
+    return Joined({Range(0, kIdat), Chunk("IDAT", StoredZlib(filteredRows)), Range(kIend, kPng.size())});
+}
+
+struct BadPng {
+    const char* name;
+    Bytes bytes;
+    const char* reason;  // part of the error text
+};
+
+std::vector<BadPng> BadPngs() {
+    return {
+        {"Empty", {}, "no PNG signature"},
+        {"SignatureOnly", Cut(kPng, 8), "ends inside a chunk header"},
+        {"CutInsideHeaderChunk", Cut(kPng, 24), "chunk longer than the file"},
+        {"HeaderCrcDamaged", [] { Bytes b = kPng; b[kIhdr + kBody + 13] ^= 1; return b; }(), "bad CRC"},
+        {"PaletteColours", WithBodyByte(kIhdr, 9, 3), "not 8-bit RGB or RGBA"},
+        {"SixteenBitChannels", WithBodyByte(kIhdr, 8, 16), "not 8-bit RGB or RGBA"},
+        {"ZeroWidth", WithBodyByte(kIhdr, 3, 0), "size out of range"},
+        {"HugeHeight", WithBodyByte(kIhdr, 5, 1), "size out of range"},
+        {"Interlaced", WithBodyByte(kIhdr, 12, 1), "not supported"},
+        {"CheckValueDamaged", WithBodyByte(kIdat, 21, 0x63), "check value does not match"},
+        {"NoEndChunk", Cut(kPng, kIend), "ends inside a chunk header"},
+        {"DataBeforeHeader", Joined({Range(0, 8), Range(kIdat, kIend), Range(kIhdr, kIdat), Range(kIend, kPng.size())}),
+         "does not start with its header chunk"},
+        {"UnknownCriticalChunk", Joined({Range(0, kIend), Chunk("ABCD", {1, 2}), Range(kIend, kPng.size())}),
+         "unknown critical chunk"},
+        {"TooFewPixels", WithPixelData(Bytes(10, 0)), "shorter than its size says"},
+        {"TooManyPixels", WithPixelData(Bytes(21, 0)), "more output than expected"},
+        {"UnknownFilter", WithPixelData(Bytes{5, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9}),
+         "unknown filter"},
+    };
+}
+
+void PrintTo(const BadPng& c, std::ostream* os) { *os << c.name; }
+
+class BadPngTest : public ::testing::TestWithParam<BadPng> {};
+
+TEST_P(BadPngTest, IsRefusedWithItsReason) {
+    Image image;
+    std::string error;
+    EXPECT_FALSE(preview_test::DecodePng(GetParam().bytes, &image, &error));
+    EXPECT_NE(error.find(GetParam().reason), std::string::npos)
+        << "error \"" << error << "\", expected it to mention \"" << GetParam().reason << "\"";
+}
+
+INSTANTIATE_TEST_SUITE_P(Malformed, BadPngTest, ::testing::ValuesIn(BadPngs()),
+                         [](const ::testing::TestParamInfo<BadPng>& info) { return std::string(info.param.name); });
+
+void ExpectPixels(const Bytes& png, const std::vector<std::uint32_t>& pixels) {
+    Image image;
+    std::string error;
+    ASSERT_TRUE(preview_test::DecodePng(png, &image, &error)) << error;
+    ASSERT_EQ(image.width, 3);
+    ASSERT_EQ(image.height, 2);
+    EXPECT_EQ(image.pixels, pixels);
+}
+
+TEST(PngReader, DecodesRgbRowsThroughTheirFilters) { ExpectPixels(kPng, kPngPixels); }
+
+TEST(PngReader, SkipsAncillaryChunks) {
+    ExpectPixels(Joined({Range(0, kIdat), Chunk("tEXt", {'a', 0, 'b'}), Range(kIdat, kPng.size())}), kPngPixels);
+}
+
+TEST(PngReader, ReadsEveryFilterType) {
+    // Each row of 3 RGB pixels under one filter; the rows above and to the
+    // left are chosen so that every predictor contributes.
+    const Bytes rows = {
+        0, 10, 20, 30, 40, 50, 60, 70, 80, 90,      // none
+        1, 1, 2, 3, 1, 1, 1, 1, 1, 1,               // sub: 1,2,3 then +1 each step
+        2, 1, 1, 1, 1, 1, 1, 1, 1, 1,               // up: the row above +1
+        3, 0, 0, 0, 0, 0, 0, 0, 0, 0,               // average of left and above
+        4, 0, 0, 0, 0, 0, 0, 0, 0, 0,               // Paeth
+    };
+    Bytes png = WithPixelData(rows);
+    PutBigEndian(png, kIhdr + kBody + 4, 5);  // five rows
+    PutBigEndian(png, kIhdr + kBody + 13, Crc(&png[kIhdr + 4], 17));
+    Image image;
+    std::string error;
+    ASSERT_TRUE(preview_test::DecodePng(png, &image, &error)) << error;
+    const std::vector<std::uint32_t> expected = {
+        0x0A141E, 0x28323C, 0x46505A,  // none
+        0x010203, 0x020304, 0x030405,  // sub
+        0x020304, 0x030405, 0x040506,  // up
+        0x010102, 0x020203, 0x030304,  // average: (left + above) / 2
+        0x010102, 0x020203, 0x030304,  // Paeth: here always the pixel above
+    };
+    EXPECT_EQ(image.pixels, expected);
+}
+
+struct InflateCase {
+    const char* name;
+    Bytes stream;
+    std::size_t limit;
+    const char* reason;  // empty: must succeed
+    std::string output;
+};
+
+const char kLobbyText[] =
+    "The skin module of a windowed game-lobby client. The client loads the module as a library and asks it for "
+    "two faces; the hall face and the tree face. The hall face carries every colour, bitmap and icon.";
+
+std::vector<InflateCase> InflateCases() {
+    return {
+        {"Stored", StoredZlib({'a', 'b', 'c'}), 16, "", "abc"},
+        {"FixedCodes", {0x78, 0x9C, 0x4B, 0x04, 0x00, 0x00, 0x62, 0x00, 0x62}, 16, "", "a"},
+        {"DynamicCodes",
+         {0x78, 0xDA, 0x45, 0x8D, 0xD1, 0x0D, 0xC2, 0x30, 0x0C, 0x44, 0x57, 0xB9, 0x01, 0xA0, 0x0B, 0xB0, 0x46, 0x17,
+          0x70, 0x12, 0x97, 0x5A, 0x75, 0x62, 0xE4, 0xA4, 0x54, 0xDD, 0x9E, 0x90, 0x22, 0xF1, 0xE7, 0x7B, 0xBA, 0x77,
+          0x9E, 0x57, 0x46, 0xDD, 0xA4, 0x20, 0x5B, 0xDA, 0x95, 0x61, 0x0B, 0x08, 0x87, 0x94, 0x64, 0x07, 0x27, 0x3C,
+          0x29, 0xF3, 0x5D, 0x2D, 0x84, 0x13, 0x51, 0x85, 0x4B, 0x9B, 0x30, 0x77, 0xE1, 0xBA, 0xA1, 0x46, 0xA9, 0xA2,
+          0x75, 0xF0, 0x93, 0xA9, 0x76, 0x59, 0x25, 0x38, 0xF9, 0x09, 0x2A, 0xA9, 0x83, 0xAD, 0x42, 0x1A, 0x16, 0x73,
+          0xB4, 0xC3, 0xB0, 0x50, 0xE4, 0xFA, 0x18, 0xCA, 0x4A, 0xAA, 0x23, 0x8F, 0xE2, 0x97, 0x34, 0x67, 0x1E, 0xE4,
+          0x7A, 0xF2, 0x2F, 0x44, 0x72, 0x17, 0xAE, 0xE0, 0x37, 0xF7, 0xDD, 0x68, 0x6A, 0xBB, 0xDF, 0x10, 0xA4, 0x65,
+          0x7A, 0x0D, 0x5B, 0xA2, 0x95, 0xE9, 0x03, 0x6A, 0x63, 0x47, 0x62},
+         1000, "", kLobbyText},
+        {"NotDeflate", {0x79, 0x01, 0, 0, 0, 0}, 16, "not a plain zlib deflate stream", ""},
+        {"PresetDictionary", {0x78, 0x20, 0, 0, 0, 0}, 16, "not a plain zlib deflate stream", ""},
+        {"ReservedBlockType", {0x78, 0x01, 0x07, 0, 0, 0, 0, 1}, 16, "reserved type 3", ""},
+        // A copy of length 3 from distance 1 with nothing written yet.
+        {"DistanceBeforeStart", {0x78, 0x01, 0x03, 0x02, 0, 0, 0, 1}, 16, "before the start", ""},
+        {"StoredLengthComplementWrong", {0x78, 0x01, 0x01, 0x03, 0x00, 0xFC, 0xFE, 'a', 'b', 'c', 0, 0, 0, 0}, 16,
+         "complement disagree", ""},
+        {"StoredBlockCut", {0x78, 0x01, 0x01, 0x0A, 0x00, 0xF5, 0xFF, 'a', 'b', 'c'}, 16, "longer than the data", ""},
+        {"OutputOverLimit", StoredZlib({'a', 'b', 'c'}), 2, "more output than expected", ""},
+        {"CheckValueMissing", Cut(StoredZlib({'a', 'b', 'c'}), 12), 16, "without its check value", ""},
+        {"CheckValueWrong", [] { Bytes z = StoredZlib({'a', 'b', 'c'}); z.back() ^= 1; return z; }(), 16,
+         "does not match", ""},
+    };
+}
+
+void PrintTo(const InflateCase& c, std::ostream* os) { *os << c.name; }
+
+class InflateTest : public ::testing::TestWithParam<InflateCase> {};
+
+TEST_P(InflateTest, DecodesOrRefuses) {
+    const InflateCase& c = GetParam();
+    Bytes out;
+    std::string error;
+    const bool ok = preview_test::Inflate(c.stream.data(), c.stream.size(), c.limit, &out, &error);
+    if (std::string(c.reason).empty()) {
+        ASSERT_TRUE(ok) << error;
+        EXPECT_EQ(std::string(out.begin(), out.end()), c.output);
+    } else {
+        EXPECT_FALSE(ok);
+        EXPECT_NE(error.find(c.reason), std::string::npos)
+            << "error \"" << error << "\", expected it to mention \"" << c.reason << "\"";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Streams, InflateTest, ::testing::ValuesIn(InflateCases()),
+                         [](const ::testing::TestParamInfo<InflateCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// A BMP of the given header values with rows of 0x11 bytes, as long as its
+// header says unless cut shorter.
+Bytes Bmp(std::int32_t width, std::int32_t height, std::uint16_t bitCount, std::uint32_t compression,
+          std::uint32_t offset = 54) {
+    const std::size_t stride = ((static_cast<std::size_t>(width > 0 ? width : 0) * bitCount / 8) + 3) & ~std::size_t{3};
+    const std::size_t rows = static_cast<std::size_t>(height < 0 ? -static_cast<std::int64_t>(height) : height);
+    Bytes b(54, 0);
+    auto put32 = [&](std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+    };
+    b[0] = 'B';
+    b[1] = 'M';
+    put32(10, offset);
+    put32(14, 40);
+    put32(18, static_cast<std::uint32_t>(width));
+    put32(22, static_cast<std::uint32_t>(height));
+    b[26] = 1;
+    b[28] = static_cast<std::uint8_t>(bitCount);
+    put32(30, compression);
+    b.resize(std::max<std::size_t>(offset, 54) + stride * rows, 0x11);
+    return b;
+}
+
+struct BadBmp {
+    const char* name;
+    Bytes bytes;
+    const char* reason;
+};
+
+std::vector<BadBmp> BadBmps() {
+    return {
+        {"Empty", {}, "no BMP headers"},
+        {"NoInfoHeader", Cut(Bmp(2, 2, 24, 0), 30), "no BMP headers"},
+        {"EightBits", Bmp(2, 2, 8, 0), "not uncompressed 24 or 32"},
+        {"RunLengthCompressed", Bmp(2, 2, 24, 1), "not uncompressed 24 or 32"},
+        {"ZeroWidth", Bmp(0, 2, 24, 0), "size out of range"},
+        {"NegativeWidth", Bmp(-2, 2, 24, 0), "size out of range"},
+        {"PixelsCut", Cut(Bmp(4, 4, 24, 0), 54 + 20), "outside the file"},
+        {"OffsetInsideHeaders", Bmp(2, 2, 24, 0, 20), "outside the file"},
+        {"OffsetPastEnd", Cut(Bmp(2, 2, 24, 0, 4000), 100), "outside the file"},
+    };
+}
+
+void PrintTo(const BadBmp& c, std::ostream* os) { *os << c.name; }
+
+class BadBmpTest : public ::testing::TestWithParam<BadBmp> {};
+
+TEST_P(BadBmpTest, IsRefusedWithItsReason) {
+    Image image;
+    std::string error;
+    EXPECT_FALSE(preview_test::DecodeBmp(GetParam().bytes, &image, &error));
+    EXPECT_NE(error.find(GetParam().reason), std::string::npos)
+        << "error \"" << error << "\", expected it to mention \"" << GetParam().reason << "\"";
+}
+
+INSTANTIATE_TEST_SUITE_P(Malformed, BadBmpTest, ::testing::ValuesIn(BadBmps()),
+                         [](const ::testing::TestParamInfo<BadBmp>& info) { return std::string(info.param.name); });
+
+TEST(BmpReader, TopDownAndBottomUpRowsLandTopRowFirst) {
+    for (const std::int32_t height : {2, -2}) {
+        SCOPED_TRACE("height " + std::to_string(height));
+        Bytes bmp = Bmp(1, height, 32, 0);
+        // The first stored row: blue, green, red, unused.
+        bmp[54] = 0x03;
+        bmp[55] = 0x02;
+        bmp[56] = 0x01;
+        Image image;
+        std::string error;
+        ASSERT_TRUE(preview_test::DecodeBmp(bmp, &image, &error)) << error;
+        ASSERT_EQ(image.pixels.size(), 2u);
+        const std::size_t firstStoredRow = height > 0 ? 1 : 0;
+        EXPECT_EQ(image.pixels[firstStoredRow], 0x010203u);
+        EXPECT_EQ(image.pixels[1 - firstStoredRow], 0x111111u);
+    }
+}
+
+}  // namespace
