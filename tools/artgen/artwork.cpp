@@ -4,10 +4,10 @@
 
 namespace art {
 
-Image renderBitmap(const BitmapSpec& spec) {
-    Image img = spec.paint(spec.width, spec.height);
-    if (img.width() != spec.width || img.height() != spec.height)
-        throw std::logic_error(std::string(spec.name) + " was painted at the wrong size");
+Image renderBitmap(const BitmapSpec& item) {
+    Image img = item.paint(item.width, item.height);
+    if (img.width() != item.width || img.height() != item.height)
+        throw std::logic_error(std::string(item.name) + " was painted at the wrong size");
     return img;
 }
 
@@ -22,9 +22,9 @@ IconImage renderIconImage(const IconGroupSpec& group, const IconImageSpec& image
 
 std::vector<ArtFile> renderArtwork() {
     std::vector<ArtFile> files;
-    for (const BitmapSpec& spec : bitmapCatalogue())
-        files.push_back({std::string(spec.name) + ".bmp",
-                         encodeBitmapFile(renderBitmap(spec), spec.bits, spec.tableEntries)});
+    for (const BitmapSpec& item : bitmapCatalogue())
+        files.push_back({std::string(item.name) + ".bmp",
+                         encodeBitmapFile(renderBitmap(item), item.bits, item.tableEntries)});
     for (const IconGroupSpec& group : iconCatalogue()) {
         std::vector<IconImage> images;
         for (const IconImageSpec& image : group.images) images.push_back(renderIconImage(group, image));

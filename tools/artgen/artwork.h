@@ -16,7 +16,7 @@ struct ArtFile {
 // Bitmaps, then icon groups, in catalogue order.
 std::vector<ArtFile> renderArtwork();
 
-Image renderBitmap(const BitmapSpec& spec);
+Image renderBitmap(const BitmapSpec& item);
 // The icon image as drawn, before it is reduced to its depth.
 IconImage renderIconImage(const IconGroupSpec& group, const IconImageSpec& image);
 

@@ -42,21 +42,21 @@ Image contactSheet() {
         for (const IconImageSpec& i : group.images) tallest = std::max(tallest, i.size);
         height += tallest * kIconZoom + 2 * kGlyphHeight + 14;
     }
-    struct Placed { const BitmapSpec* spec; int x, y, zoom; };
+    struct Placed { const BitmapSpec* item; int x, y, zoom; };
     std::vector<Placed> bitmaps;
     int x = kMargin, lineHeight = 0;
     height += kMargin;
-    for (const BitmapSpec& spec : bitmapCatalogue()) {
-        const int zoom = spec.width >= 100 ? 2 : 4;
-        const int w = std::max(spec.width * zoom, static_cast<int>(std::string(spec.name).size()) * kGlyphWidth * 2);
+    for (const BitmapSpec& item : bitmapCatalogue()) {
+        const int zoom = item.width >= 100 ? 2 : 4;
+        const int w = std::max(item.width * zoom, static_cast<int>(std::string(item.name).size()) * kGlyphWidth * 2);
         if (x + w > kWidth - kMargin) {
             x = kMargin;
             height += lineHeight;
             lineHeight = 0;
         }
-        bitmaps.push_back({&spec, x, height, zoom});
+        bitmaps.push_back({&item, x, height, zoom});
         x += w + kMargin;
-        lineHeight = std::max(lineHeight, spec.height * zoom + 2 * kGlyphHeight + 4 + kMargin);
+        lineHeight = std::max(lineHeight, item.height * zoom + 2 * kGlyphHeight + 4 + kMargin);
     }
     height += lineHeight + kMargin;
 
@@ -67,16 +67,16 @@ Image contactSheet() {
         for (const IconImageSpec& i : group.images) tallest = std::max(tallest, i.size);
         drawLabel(sheet, kMargin, y + tallest * kIconZoom / 2 - kGlyphHeight, group.name, kText, 2);
         int ix = kLabelColumn;
-        for (const IconImageSpec& spec : group.images) {
-            blit(sheet, storedIcon(renderIconImage(group, spec)), ix, y, kIconZoom, true);
-            drawLabel(sheet, ix, y + spec.size * kIconZoom + 4, formatLabel(spec.size, spec.bits), kText, 1);
-            ix += std::max(spec.size * kIconZoom, 8 * kGlyphWidth) + 12;
+        for (const IconImageSpec& item : group.images) {
+            blit(sheet, storedIcon(renderIconImage(group, item)), ix, y, kIconZoom, true);
+            drawLabel(sheet, ix, y + item.size * kIconZoom + 4, formatLabel(item.size, item.bits), kText, 1);
+            ix += std::max(item.size * kIconZoom, 8 * kGlyphWidth) + 12;
         }
         y += tallest * kIconZoom + 2 * kGlyphHeight + 14;
     }
     for (const Placed& p : bitmaps) {
-        drawLabel(sheet, p.x, p.y, p.spec->name, kText, 2);
-        blit(sheet, renderBitmap(*p.spec), p.x, p.y + 2 * kGlyphHeight + 4, p.zoom, false);
+        drawLabel(sheet, p.x, p.y, p.item->name, kText, 2);
+        blit(sheet, renderBitmap(*p.item), p.x, p.y + 2 * kGlyphHeight + 4, p.zoom, false);
     }
     return sheet;
 }
