@@ -13,6 +13,7 @@
 #include "window_set.h"
 
 using skintest::AddPair;
+using skintest::ElementDeleter;
 using skintest::HandleNames;
 using skintest::Names;
 using skintest::SameSequence;
@@ -49,20 +50,6 @@ HINSTANCE SpareLibrary(int i) { return reinterpret_cast<HINSTANCE>(static_cast<u
 
 HWND MarkerWindow(int i) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(0x7C000000u + 4u * i)); }
 
-// Named stand-ins for windows that no message reaches, for lists that are
-// only compared: a real window costs seconds where the platform is emulated.
-
-// Deletes an element the way a host does, through slot 0 where that is the
-// one-slot deleting destructor.
-struct ElementDeleter {
-    void operator()(CShowElement* element) const {
-#ifdef SKIN_ONE_SLOT_DESTRUCTOR
-        element->DeletingDestructor(1);
-#else
-        delete element;
-#endif
-    }
-};
 using OwnedList = std::unique_ptr<CPersonListShowElements, ElementDeleter>;
 
 OwnedList NewList(bool hall) {

@@ -15,6 +15,7 @@
 #include "window_set.h"
 
 using skintest::AddPair;
+using skintest::ElementDeleter;
 using skintest::HandleNames;
 using skintest::Names;
 using skintest::SameSequence;
@@ -162,17 +163,6 @@ void FillRoomData(CRoomShowElements& room, int seed) {
     }
 }
 
-// Deletes an element the way a host does, through slot 0 where that is the
-// one-slot deleting destructor.
-struct ElementDeleter {
-    void operator()(CShowElement* element) const {
-#ifdef SKIN_ONE_SLOT_DESTRUCTOR
-        element->DeletingDestructor(1);
-#else
-        delete element;
-#endif
-    }
-};
 using OwnedRoom = std::unique_ptr<CRoomShowElements, ElementDeleter>;
 
 OwnedRoom NewRoom(bool hall) { return OwnedRoom(hall ? new CHall_RoomShowElements : new CRoomShowElements); }

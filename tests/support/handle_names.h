@@ -40,4 +40,16 @@ void AddPair(Namer& windows, CMFCShowElement& element, const std::string& suffix
     element.m_arrRedrawWnd.push_back(windows.Add("R" + suffix));
 }
 
+// Deletes an element the way a host does: through slot 0, which on the 32-bit
+// Windows build is the one-slot deleting destructor.
+struct ElementDeleter {
+    void operator()(CShowElement* element) const {
+#ifdef SKIN_ONE_SLOT_DESTRUCTOR
+        element->DeletingDestructor(1);
+#else
+        delete element;
+#endif
+    }
+};
+
 }  // namespace skintest
