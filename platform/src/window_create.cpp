@@ -103,15 +103,13 @@ extern "C" HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCS
     }
     if (!IsWindowAlive(hwnd)) return nullptr;
 
-    RECT rect{};
+    // An overlapped window hears its size and position when it is first
+    // shown; popups and children hear them now.
     {
         Guard guard(GlobalLock());
-        std::shared_ptr<Window> window = FindWindowLocked(hwnd);
-        if (!window) return nullptr;
-        rect = window->rect;
+        if (std::shared_ptr<Window> window = FindWindowLocked(hwnd)) window->needSize = true;
     }
-    SendTo(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(rect.right - rect.left, rect.bottom - rect.top));
-    SendTo(hwnd, WM_MOVE, 0, MAKELPARAM(rect.left, rect.top));
+    if (dwStyle & (WS_CHILD | WS_POPUP)) SendOwedSizeAndMove(hwnd);
 
     if (dwStyle & WS_VISIBLE) ShowWindowInternal(hwnd, SW_SHOW);
     return IsWindowAlive(hwnd) ? hwnd : nullptr;

@@ -24,8 +24,9 @@ void ClearUpdateTreeLocked(Window& window) {
 
 // What a change of position, size or visibility exposes: the parts of the
 // window that were not on screen before, the parts of the parent it no
-// longer covers, and, when its frame changed, whatever of the client area
-// could not be kept.
+// longer covers, and, when its size changed, whatever of the client area
+// could not be kept. A new frame alone repaints no client pixels: this
+// platform draws no frames, so there is nothing else to repaint.
 void UpdateRegionsLocked(Window& window, const RECT& oldRect, bool wasShown, UINT flags, UINT validRects) {
     std::shared_ptr<Window> parent = FindWindowLocked(window.parent);
     if (!parent || !IsVisibleLocked(*parent)) return;
@@ -60,7 +61,7 @@ void UpdateRegionsLocked(Window& window, const RECT& oldRect, bool wasShown, UIN
     if (flags & SWP_NOREDRAW) return;
 
     const bool resized = Width(oldRect) != Width(newRect) || Height(oldRect) != Height(newRect);
-    if (!(flags & SWP_FRAMECHANGED) && !resized) return;
+    if (!resized) return;
     RECT valid{0, 0, 0, 0};
     if (!(validRects & WVR_REDRAW) && !(flags & SWP_NOCOPYBITS))
         valid = RECT{0, 0, std::min(Width(oldRect), Width(newRect)), std::min(Height(oldRect), Height(newRect))};
@@ -194,7 +195,21 @@ BOOL ShowWindowInternal(HWND hwnd, int command) {
         if (!IsWindowAlive(hwnd)) return wasVisible ? TRUE : FALSE;
     }
     SetWindowPosInternal(hwnd, HWND_TOP, 0, 0, 0, 0, flags);
+    SendOwedSizeAndMove(hwnd);
     return wasVisible ? TRUE : FALSE;
+}
+
+void SendOwedSizeAndMove(HWND hwnd) {
+    RECT rect{};
+    {
+        Guard guard(GlobalLock());
+        std::shared_ptr<Window> window = FindWindowLocked(hwnd);
+        if (!window || !window->needSize) return;
+        window->needSize = false;
+        rect = window->rect;
+    }
+    SendTo(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(rect.right - rect.left, rect.bottom - rect.top));
+    SendTo(hwnd, WM_MOVE, 0, MAKELPARAM(rect.left, rect.top));
 }
 
 }  // namespace win32

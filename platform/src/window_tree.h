@@ -37,6 +37,7 @@ struct Window : Object {
     LONG_PTR id = 0;
     bool linked = false;      // placed among its siblings
     bool destroying = false;  // DestroyWindow has begun
+    bool needSize = false;    // WM_SIZE and WM_MOVE still owed, until the first show
 };
 
 // Expect the global lock to be held.
@@ -60,6 +61,8 @@ bool IsWindowAlive(HWND hwnd);
 // The window operations that messages and other operations build on.
 BOOL SetWindowPosInternal(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
 BOOL ShowWindowInternal(HWND hwnd, int command);
+// WM_SIZE and WM_MOVE, if the window has not had them yet.
+void SendOwedSizeAndMove(HWND hwnd);
 // Adds to or removes from update regions the way RedrawWindow does; area in
 // client coordinates, null for all of the client area.
 void RedrawLocked(Window& window, const RECT* area, UINT flags);

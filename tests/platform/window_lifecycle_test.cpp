@@ -13,14 +13,30 @@ using Log = std::vector<std::string>;
 constexpr DWORD kHiddenTop = WS_OVERLAPPEDWINDOW;
 constexpr DWORD kHiddenPopup = WS_POPUP;
 
+// An overlapped window learns its size and position on its first showing,
+// once; a popup learns them while it is created.
 TEST(WindowLifecycle, HiddenTopLevelCreationSendsCreationMessagesInOrder) {
     TestWindows windows;
     HWND top = windows.Create("T", kHiddenTop);
     ASSERT_NE(nullptr, top);
-    const Log expected = {"T WM_NCCREATE", "T WM_NCCALCSIZE", "T WM_CREATE", "T WM_SIZE", "T WM_MOVE"};
-    EXPECT_EQ(expected, windows.Take());
+    EXPECT_EQ((Log{"T WM_NCCREATE", "T WM_NCCALCSIZE", "T WM_CREATE"}), windows.Take());
     EXPECT_TRUE(IsWindow(top));
     EXPECT_FALSE(IsWindowVisible(top));
+
+    ShowWindow(top, SW_SHOWNA);
+    EXPECT_EQ((Log{"T WM_SHOWWINDOW", "T WM_WINDOWPOSCHANGING", "T WM_WINDOWPOSCHANGED", "T WM_SIZE", "T WM_MOVE"}),
+              windows.Take());
+    ShowWindow(top, SW_HIDE);
+    ShowWindow(top, SW_SHOWNA);
+    const Log showOrHide = {"T WM_SHOWWINDOW", "T WM_WINDOWPOSCHANGING", "T WM_WINDOWPOSCHANGED"};
+    Log twice = showOrHide;
+    twice.insert(twice.end(), showOrHide.begin(), showOrHide.end());
+    EXPECT_EQ(twice, windows.Take()) << "no second WM_SIZE";
+
+    HWND popup = windows.Create("P", kHiddenPopup);
+    EXPECT_EQ((Log{"P WM_NCCREATE", "P WM_NCCALCSIZE", "P WM_CREATE", "P WM_SIZE", "P WM_MOVE"}), windows.Take());
+    ShowWindow(popup, SW_SHOWNA);
+    EXPECT_EQ((Log{"P WM_SHOWWINDOW", "P WM_WINDOWPOSCHANGING", "P WM_WINDOWPOSCHANGED"}), windows.Take());
 }
 
 TEST(WindowLifecycle, VisibleChildCreationShowsAfterCreating) {

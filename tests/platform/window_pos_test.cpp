@@ -41,20 +41,33 @@ TEST(WindowPos, FrameChangeAsksForTheClientAreaBetweenThePositionMessages) {
     EXPECT_TRUE(posFlags & SWP_FRAMECHANGED);
 }
 
-TEST(WindowPos, FrameChangeRepaintsClassesThatRedrawOnResize) {
-    TestWindows windows(CS_HREDRAW | CS_VREDRAW);
-    HWND popup = windows.Create("w", WS_POPUP | WS_VISIBLE, nullptr, kRect);
-    ValidateRect(popup, nullptr);
-    SetWindowPos(popup, nullptr, 0, 0, 0, 0, kFrameUpdate | SWP_NOACTIVATE);
-    EXPECT_EQ("0,0 100,80", UpdateRect(popup));
-}
-
-TEST(WindowPos, NoRedrawLeavesTheUpdateRegionAlone) {
-    TestWindows windows(CS_HREDRAW | CS_VREDRAW);
-    HWND popup = windows.Create("w", WS_POPUP | WS_VISIBLE, nullptr, kRect);
-    ValidateRect(popup, nullptr);
-    SetWindowPos(popup, nullptr, 0, 0, 0, 0, kFrameUpdate | SWP_NOACTIVATE | SWP_NOREDRAW);
-    EXPECT_EQ("empty", UpdateRect(popup));
+// A new frame over a client area of the same size keeps the client's
+// pixels: only a change of size repaints it, and then all of it for a class
+// that redraws on resize, unless the caller asks for no redraw at all.
+TEST(WindowPos, WhatAFrameChangeRepaints) {
+    struct Row {
+        const char* name;
+        UINT classStyle;
+        int width;
+        UINT extraFlags;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {"frame only", 0, 100, 0, "empty"},
+        {"frame only, class redraws on resize", CS_HREDRAW | CS_VREDRAW, 100, 0, "empty"},
+        {"frame and width, class redraws on resize", CS_HREDRAW | CS_VREDRAW, 120, 0, "0,0 120,80"},
+        {"frame and width, no redraw", CS_HREDRAW | CS_VREDRAW, 120, SWP_NOREDRAW, "empty"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TestWindows windows(row.classStyle);
+        HWND popup = windows.Create("w", WS_POPUP | WS_VISIBLE, nullptr, kRect);
+        ValidateRect(popup, nullptr);
+        const UINT keepSize = row.width == 100 ? SWP_NOSIZE : 0;
+        SetWindowPos(popup, nullptr, 0, 0, row.width, 80,
+                     (kFrameUpdate & ~SWP_NOSIZE) | keepSize | SWP_NOACTIVATE | row.extraFlags);
+        EXPECT_EQ(row.expected, UpdateRect(popup));
+    }
 }
 
 TEST(WindowPos, MoveWithoutSizeSkipsTheClientAreaQuestion) {
