@@ -64,7 +64,12 @@ TEST_F(Resources, BitmapsDecodeToTheirPixels) {
                              RGB(10, 20, 30)}},
         {"PAL8", 2, 2, 32, {RGB(200, 100, 50), RGB(7, 8, 9), RGB(1, 2, 3), RGB(0, 0, 0)}},
         {"PAL4", 3, 1, 32, {RGB(1, 2, 3), RGB(15, 30, 45), RGB(8, 16, 24)}},
+#ifndef _WIN32
+        // Releases of the real platform disagree on top-down bitmap resources
+        // (refused, loaded, loaded black), so the module's artwork is stored
+        // bottom-up and only the portable platform's own reading is held here.
         {"TOPDOWN", 2, 2, 32, {RGB(1, 1, 1), RGB(2, 2, 2), RGB(3, 3, 3), RGB(4, 4, 4)}},
+#endif
         {"BLUEWHITE", 2, 1, 32, {RGB(0, 0, 255), RGB(255, 255, 255)}},
         {"MONO", 10, 2, 1,
          {0xFFFFFF, 0, 0xFFFFFF, 0, 0xFFFFFF, 0, 0xFFFFFF, 0, 0xFFFFFF, 0, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
@@ -112,7 +117,11 @@ TEST_F(Resources, NamesMatchWithoutRegardToCase) {
 TEST_F(Resources, MissingOrMalformedBitmapsAreNotLoaded) {
     ASSERT_NE(nullptr, module_);
     EXPECT_EQ(nullptr, LoadBitmapA(module_, "NO_SUCH_BITMAP"));
+#ifndef _WIN32
+    // The real platform reads on past the end of a short resource; the
+    // portable one checks every length against the data and refuses.
     EXPECT_EQ(nullptr, LoadBitmapA(module_, "TRUNCATED"));
+#endif
     EXPECT_EQ(nullptr, LoadBitmapA(module_, "SMALL")) << "an icon group is no bitmap";
     EXPECT_EQ(nullptr, LoadIconA(module_, "RGB24")) << "a bitmap is no icon group";
 }
