@@ -6,6 +6,7 @@
 #   tools/ci/test-windows.sh            install, build, test
 #   SKIN_WINEPREFIX=/path ...           prefix to use (default ~/.cache/skinpak1/wine)
 #   SKIN_CTEST_JOBS=1 ...               tests one at a time (default two)
+#   SKIN_WINE_CTEST_ARGS="-R hall" ...  further arguments for ctest
 #
 # Every step prints how long it took.
 set -euo pipefail
@@ -74,19 +75,13 @@ enable_32bit_programs() {
   step_done
 }
 
-# A prefix that was cut off half-way is made anew.
-prepare_prefix() {
-  local ready="$WINEPREFIX/.skinpak1-ready"
-  [ -e "$ready" ] && return
-  step "Wine prefix $WINEPREFIX"
+# A prefix that was cut off half-way is thrown away here and made anew when
+# the session starts.
+discard_unfinished_prefix() {
+  [ -e "$WINEPREFIX/.skinpak1-ready" ] && return
   wineserver -k 2>/dev/null || true
   rm -rf "$WINEPREFIX"
-  mkdir -p "$(dirname "$WINEPREFIX")"
-  wineboot -i >/dev/null 2>&1 || true
-  wineserver -w
-  [ -e "$WINEPREFIX/system.reg" ] || { echo "wineboot made no prefix" >&2; exit 1; }
-  touch "$ready"
-  step_done
+  mkdir -p "$WINEPREFIX"
 }
 
 build() {
@@ -98,18 +93,20 @@ build() {
   step_done
 }
 
-# Runs inside the virtual display: one Wine session for all tests, booted
-# before the first of them, so that Wine's own start-up runs once and no test
-# process waits for it.
+# Runs inside the virtual display: one Wine session for all tests. Its boot,
+# which also makes the prefix on a fresh machine, comes before the first test
+# so that Wine's start-up runs once and no test process waits for it.
 run_tests() {
   step "Wine session start"
   wineserver -p
   wineboot -i >/dev/null 2>&1 || true
+  [ -e "$WINEPREFIX/system.reg" ] || { echo "wineboot made no prefix" >&2; exit 1; }
+  touch "$WINEPREFIX/.skinpak1-ready"
   step_done
   step "ctest"
   local rc=0
   # shellcheck disable=SC2086
-  ctest --preset mingw-i686 -j "${SKIN_CTEST_JOBS:-2}" ${SKIN_WINE_CTEST_ARGS:-} || rc=$?
+  ctest --preset mingw-i686 -j "${SKIN_CTEST_JOBS:-2}" --timeout 1200 ${SKIN_WINE_CTEST_ARGS:-} || rc=$?
   step_done
   wineserver -k || true
   return $rc
@@ -122,6 +119,6 @@ fi
 
 install_packages
 enable_32bit_programs
-prepare_prefix
+discard_unfinished_prefix
 build
 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$self" --inside-display
