@@ -1,25 +1,34 @@
 #!/bin/bash
-# Builds the 32-bit Windows DLL and its tests with mingw-w64 and runs them
-# under Wine inside one virtual display. Meant for a Debian 12 machine as
-# root; installs what is missing, and prepares its Wine prefix once.
+# Builds the 32-bit Windows DLL and its tests with mingw-w64 and runs every
+# suite under a headless Wine: Wine's null graphics driver, no X server.
+# Meant for a Debian 12 machine as root; installs what is missing, and
+# prepares its Wine prefix once.
 #
 #   tools/ci/test-windows.sh            install, build, test
 #   SKIN_WINEPREFIX=/path ...           prefix to use (default ~/.cache/skinpak1/wine)
 #   SKIN_CTEST_JOBS=1 ...               tests one at a time (default two)
 #   SKIN_WINE_CTEST_ARGS="-R hall" ...  further arguments for ctest
 #
-# Every step prints how long it took.
+# Every step prints how long it took; the last lines say how 32-bit programs
+# ran and how long the Wine start and the suites took.
 set -euo pipefail
 
-self="$(cd "$(dirname "$0")" && pwd)/$(basename "$0")"
-cd "$(dirname "$self")/../.."
+cd "$(dirname "$0")/../.."
 export WINEPREFIX="${SKIN_WINEPREFIX:-${HOME:-/root}/.cache/skinpak1/wine}"
 export WINEDEBUG=-all
-# No prompts for the .NET and HTML engines, no desktop menu entries, and none
-# of Wine's device, plug-and-play and RPC services: the tests use none of
-# them, and under emulation (below) each takes a minute to start.
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe,winedevice.exe,plugplay.exe,svchost.exe,rpcss.exe=d"
+# No prompts for the .NET and HTML engines and no desktop menu entries.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export DEBIAN_FRONTEND=noninteractive
+# Headless: nothing may reach for an X server, not even one that happens to run.
+unset DISPLAY WAYLAND_DISPLAY
+
+# Written into the prefix once it is complete; a prefix made any other way
+# (an older script, a boot that was cut off) is made anew.
+ready_mark="$WINEPREFIX/.skinpak1-ready"
+ready_text="null graphics driver"
+log_dir="$WINEPREFIX/../skinpak1-logs"
+# Under qemu-user a prefix takes minutes to make; natively, seconds.
+prefix_bound=1800
 
 step_start=0
 step() {
@@ -27,9 +36,12 @@ step() {
   step_start=$(date +%s)
   echo "== $step_name"
 }
-step_done() { echo "== $step_name: $(($(date +%s) - step_start)) s"; }
+step_done() {
+  step_seconds=$(($(date +%s) - step_start))
+  echo "== $step_name: $step_seconds s"
+}
 
-packages=(cmake make googletest g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386 xvfb xauth)
+packages=(cmake make googletest g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386)
 
 missing_packages() {
   local p
@@ -56,10 +68,12 @@ install_packages() {
 # Some kernels are booted with 32-bit emulation off: the 32-bit Wine loader
 # then fails with "Exec format error". The i386 user-mode emulator runs it
 # instead, registered for 32-bit ELF files; the same Wine, only slower.
+how_32bit="natively"
 enable_32bit_programs() {
   if /usr/lib/wine/wine --version >/dev/null 2>&1; then
     return
   fi
+  how_32bit="through qemu-user"
   step "32-bit programs through qemu-i386"
   if [ -n "$(missing_packages qemu-user-static)" ]; then
     apt-get update -qq
@@ -75,13 +89,29 @@ enable_32bit_programs() {
   step_done
 }
 
-# A prefix that was cut off half-way is thrown away here and made anew when
-# the session starts.
-discard_unfinished_prefix() {
-  [ -e "$WINEPREFIX/.skinpak1-ready" ] && return
-  wineserver -k 2>/dev/null || true
-  rm -rf "$WINEPREFIX"
-  mkdir -p "$WINEPREFIX"
+# wineboot returns before the server has written the registry, so the prefix
+# counts as made only after the server has ended (wineserver -w) and the
+# driver setting is found in the written registry.
+prepare_prefix() {
+  step "Wine prefix"
+  if [ "$(cat "$ready_mark" 2>/dev/null)" = "$ready_text" ]; then
+    echo "ready from an earlier run"
+  else
+    [ -d "$WINEPREFIX" ] && { wineserver -k 2>/dev/null || true; }
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$WINEPREFIX" "$log_dir"
+    timeout "$prefix_bound" wineboot -i >"$log_dir/wineboot.log" 2>&1
+    timeout "$prefix_bound" wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f \
+      >>"$log_dir/wineboot.log" 2>&1
+    timeout "$prefix_bound" wineserver -w
+    if ! grep -q '^"Graphics"="null"' "$WINEPREFIX/user.reg" 2>/dev/null ||
+      [ ! -s "$WINEPREFIX/system.reg" ]; then
+      echo "The Wine prefix was not written completely; see $log_dir/wineboot.log" >&2
+      exit 1
+    fi
+    echo "$ready_text" >"$ready_mark"
+  fi
+  step_done
 }
 
 build() {
@@ -90,35 +120,56 @@ build() {
   step_done
   step "build"
   cmake --build --preset mingw-i686 >/dev/null
+  i686-w64-mingw32-gcc -O2 -s -o build/mingw-i686/session_holder.exe tools/ci/session_holder.c
   step_done
 }
 
-# Runs inside the virtual display: one Wine session for all tests. Its boot,
-# which also makes the prefix on a fresh machine, comes before the first test
-# so that Wine's start-up runs once and no test process waits for it.
-run_tests() {
+# One Wine session for all tests: the server, Wine's services and its desktop
+# are started here, with their output in the log folder, so that no test waits
+# for them and none of them holds a test's output open. wineserver -k on this
+# prefix ends the session and everything in it.
+start_session() {
   step "Wine session start"
-  wineserver -p
-  wineboot -i >/dev/null 2>&1 || true
-  [ -e "$WINEPREFIX/system.reg" ] || { echo "wineboot made no prefix" >&2; exit 1; }
-  touch "$WINEPREFIX/.skinpak1-ready"
+  mkdir -p "$log_dir"
+  wineserver -p >"$log_dir/wineserver.log" 2>&1
+  wine build/mingw-i686/session_holder.exe </dev/null >"$log_dir/session.log" 2>&1 &
+  local holder=$!
+  local tries=0
+  until grep -q "^ready" "$log_dir/session.log" 2>/dev/null; do
+    if ! kill -0 "$holder" 2>/dev/null || [ $tries -ge $((prefix_bound * 2)) ]; then
+      echo "The Wine session did not start; see $log_dir/session.log" >&2
+      exit 1
+    fi
+    sleep 0.5
+    tries=$((tries + 1))
+  done
+  wine_start_seconds=$(($(date +%s) - step_start))
   step_done
+}
+
+end_session() { wineserver -k 2>/dev/null || true; }
+
+run_tests() {
   step "ctest"
   local rc=0
   # shellcheck disable=SC2086
-  ctest --preset mingw-i686 -j "${SKIN_CTEST_JOBS:-2}" --timeout 1200 ${SKIN_WINE_CTEST_ARGS:-} || rc=$?
+  ctest --preset mingw-i686 -j "${SKIN_CTEST_JOBS:-2}" ${SKIN_WINE_CTEST_ARGS:-} || rc=$?
   step_done
-  wineserver -k || true
+  ctest_seconds=$step_seconds
   return $rc
 }
 
-if [ "${1:-}" = "--inside-display" ]; then
-  run_tests
-  exit
-fi
-
 install_packages
 enable_32bit_programs
-discard_unfinished_prefix
+total_start=$(date +%s)
+prefix_start=$total_start
+prepare_prefix
+prefix_seconds=$(($(date +%s) - prefix_start))
 build
-xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$self" --inside-display
+trap end_session EXIT
+start_session
+rc=0
+run_tests || rc=$?
+echo "== Windows part: 32-bit programs ran $how_32bit; Wine prefix $prefix_seconds s," \
+  "Wine session start $wine_start_seconds s, suites $ctest_seconds s"
+exit $rc
