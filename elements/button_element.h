@@ -1,7 +1,5 @@
 #pragma once
 // The skin of one button, and the lists that hold buttons by value.
-#include <vector>
-
 #include "show_element.h"
 
 class CButtonShowElements : public CMFCShowElement {
@@ -30,7 +28,7 @@ public:
 // Buttons stored whole and contiguously: the host reads them in place. When
 // the list grows, every button is copied before the old ones are destroyed,
 // and destroying a button never deletes its graphics.
-using ButtonList = std::vector<CButtonShowElements>;
+using ButtonList = SharedHeapList<CButtonShowElements>;
 
 #ifdef SKIN_ONE_SLOT_DESTRUCTOR
 #include <cstddef>

@@ -3,15 +3,13 @@
 // the protocol that repaints them.
 #include <windows.h>
 
-#include <vector>
-
 #include "destructor_slot.h"
+#include "shared_heap_list.h"
 
-// The growable array of 32-bit handles that every element uses for windows,
-// icons and libraries. Hosts read and grow it in place, so its layout (first,
-// last, end of storage) is part of the interface.
+// The list of 32-bit handles that every element uses for windows, icons and
+// libraries. Hosts read and grow it in place.
 template <class Handle>
-using HandleList = std::vector<Handle>;
+using HandleList = SharedHeapList<Handle>;
 using WindowList = HandleList<HWND>;
 
 // Sent to a notify window when the skin it paints with has changed.

@@ -156,7 +156,7 @@ TEST(PersonListRelease, DeletesIconsAndBackgroundAndReleasesLibraries) {
         AddPair(windows, *list, "0");
         list->m_arrExtraWnd.push_back(windows.Add("X0"));
         FillLook(*list, 1);
-        std::vector<HICON> icons;
+        HandleList<HICON> icons;
         for (int i = 0; i < kPersonIconCount; ++i)
             icons.push_back(i == kPersonIconWatch ? nullptr : NewDeletableIcon());
         list->m_arrStatusIcon = icons;

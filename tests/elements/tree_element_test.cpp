@@ -49,7 +49,7 @@ TEST(TreeElement, RefreshVisitsWindowsAppendedByTheHost) {
 TEST(TreeElement, ReleaseDeletesEveryHandleAndSkipsNulls) {
     CTreeShowElements tree;
     tree.m_hbmBack = NewBitmap();
-    std::vector<HICON> icons;
+    HandleList<HICON> icons;
     for (int i = 0; i < kTreeIconCount; ++i) icons.push_back(i == kTreeIconServer ? nullptr : NewDeletableIcon());
     tree.m_arrIcon = icons;
     const HBITMAP back = tree.m_hbmBack;

@@ -13,7 +13,7 @@ namespace {
 
 // The values a second attach must leave alone.
 struct Snapshot {
-    std::vector<HICON> statusIcons;
+    HandleList<HICON> statusIcons;
     HBITMAP menu;
     HBITMAP toolbarBack;
     size_t toolbarButtons;

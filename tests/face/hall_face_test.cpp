@@ -152,6 +152,7 @@ TEST_F(HallFace, Bitmaps) {
     };
     const CHallShowElements& h = *hall;
     const CCaptionShowElements& c = h.m_caption;
+    ASSERT_FALSE(h.m_arrToolButton.empty()) << "toolbar buttons";
     const Row rows[] = {
         {"mainTab.back", h.m_mainTab.m_hbmBack, "MAINTAB_BK"},
         {"mainTab.select", h.m_mainTab.m_hbmSelect, "SELECT_MAINTAB_BK"},
@@ -162,7 +163,7 @@ TEST_F(HallFace, Bitmaps) {
         {"tab.back90", h.m_tab.m_hbmBack90, "TAB_BK_90"},
         {"tab.select90", h.m_tab.m_hbmSelect90, "SELECT_TAB_BK_90"},
         {"tab.noSelect90", h.m_tab.m_hbmNoSelect90, "NOSELECT_TAB_BK_90"},
-        {"toolbar.back", h.m_arrToolButton.at(0).m_hbmBack, "BUTTON_BK"},
+        {"toolbar.back", h.m_arrToolButton[0].m_hbmBack, "BUTTON_BK"},
         {"caption.barLeft", c.m_hbmBarLeft, "BAR_LEFT_BK"},
         {"caption.barRight", c.m_hbmBarRight, "BAR_RIGHT_BK"},
         {"caption.caption", c.m_hbmCaption, "CAPTION_BK"},
@@ -259,10 +260,12 @@ TEST_F(HallFace, ToolbarAndExitMenuRows) {
 }
 
 TEST_F(HallFace, ReleaseGivesEverythingBackAndStaysReleased) {
-    const HBITMAP shared = hall->m_arrToolButton.at(0).m_hbmBack;
+    ASSERT_FALSE(hall->m_arrToolButton.empty()) << "toolbar buttons";
+    ASSERT_FALSE(hall->m_personList.m_arrStatusIcon.empty()) << "status icons";
+    const HBITMAP shared = hall->m_arrToolButton[0].m_hbmBack;
     const HBITMAP menu = hall->m_caption.m_hbmMenu;
     const HBITMAP menuBar = hall->m_caption.m_hbmMenuBar;
-    const HICON wait = hall->m_personList.m_arrStatusIcon.at(0);
+    const HICON wait = hall->m_personList.m_arrStatusIcon[0];
     HBRUSH hostObject = CreateSolidBrush(RGB(9, 9, 9));
     hall->m_hHallObject1 = hostObject;
 

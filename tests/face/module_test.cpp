@@ -45,7 +45,7 @@ TEST_F(ModuleTest, TreeFaceIsOneObjectReloadedOnEveryCall) {
 
     CTreeShowElements* first = getTreeFace();
     ASSERT_NE(nullptr, first);
-    const std::vector<HICON> icons = first->m_arrIcon;
+    const HandleList<HICON> icons = first->m_arrIcon;
     EXPECT_EQ(7u, icons.size());
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), first->m_clrBack);
     EXPECT_EQ(RGB(0, 0, 0), first->m_clrText);
