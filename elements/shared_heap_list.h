@@ -47,10 +47,14 @@ public:
     }
     // Gives the storage back and leaves the three pointers null, so that a
     // second destruction, or a host reading the list afterwards, finds it empty.
+    // The stores are volatile: to the compiler they are dead, as the object's
+    // life ends here, and an optimiser would drop them.
     ~SharedHeapList() {
         DestroyAll();
         ::operator delete(m_first);
-        m_first = m_last = m_end = nullptr;
+        *const_cast<T* volatile*>(&m_first) = nullptr;
+        *const_cast<T* volatile*>(&m_last) = nullptr;
+        *const_cast<T* volatile*>(&m_end) = nullptr;
     }
 
     iterator begin() { return m_first; }
