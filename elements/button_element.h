@@ -30,7 +30,7 @@ public:
 // and destroying a button never deletes its graphics.
 using ButtonList = SharedHeapList<CButtonShowElements>;
 
-#ifdef SKIN_ONE_SLOT_DESTRUCTOR
+#ifdef SKIN_WIN32_LAYOUT
 #include <cstddef>
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Winvalid-offsetof"

@@ -46,7 +46,7 @@ public:
     HICON m_hIconCloseOne = nullptr;
 };
 
-#ifdef SKIN_ONE_SLOT_DESTRUCTOR
+#ifdef SKIN_WIN32_LAYOUT
 #include <cstddef>
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Winvalid-offsetof"

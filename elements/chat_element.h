@@ -26,7 +26,7 @@ public:
     HGDIOBJ m_hChatObject8 = nullptr;
 };
 
-#ifdef SKIN_ONE_SLOT_DESTRUCTOR
+#ifdef SKIN_WIN32_LAYOUT
 #include <cstddef>
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Winvalid-offsetof"

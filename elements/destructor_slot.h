@@ -6,9 +6,15 @@
 // returns the object's address. GCC's ABI spends two slots on a virtual
 // destructor, which would move every later operation down by one, so the
 // 32-bit Windows build writes slot 0 by hand and keeps the real destructor out
-// of the table. Elsewhere the compiler's own layout stands.
+// of the table. A compiler of the platform's ABI (_MSC_VER) gives that slot
+// itself, and elsewhere the compiler's own layout stands.
 
-#if defined(_WIN32) && !defined(_WIN64) && defined(__GNUC__)
+#if defined(_WIN32) && !defined(_WIN64)
+// Field offsets and sizes on the 32-bit platform are checked where declared.
+#define SKIN_WIN32_LAYOUT 1
+#endif
+
+#if defined(SKIN_WIN32_LAYOUT) && !defined(_MSC_VER)
 #define SKIN_ONE_SLOT_DESTRUCTOR 1
 #include <new>
 

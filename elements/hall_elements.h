@@ -50,7 +50,7 @@ public:
     CTreeShowElements m_tree;
 };
 
-#ifdef SKIN_ONE_SLOT_DESTRUCTOR
+#ifdef SKIN_WIN32_LAYOUT
 #include <cstddef>
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Winvalid-offsetof"

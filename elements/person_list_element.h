@@ -72,7 +72,7 @@ public:
     void LoadHeadLibraries() override;
 };
 
-#ifdef SKIN_ONE_SLOT_DESTRUCTOR
+#ifdef SKIN_WIN32_LAYOUT
 // Field offsets as a host built with the platform's own compiler sees them.
 #include <cstddef>
 #include <type_traits>
@@ -102,11 +102,13 @@ static_assert(offsetof(CPersonListShowElements, m_nPersonReserved) == 120,
               "CPersonListShowElements::m_nPersonReserved");
 static_assert(sizeof(CPersonListShowElements) == 124, "sizeof(CPersonListShowElements)");
 static_assert(sizeof(CHall_PersonListShowElements) == 124, "sizeof(CHall_PersonListShowElements)");
+#ifdef SKIN_ONE_SLOT_DESTRUCTOR
 static_assert(std::is_same<decltype(&CPersonListShowElements::DeletingDestructor),
                            void* (CPersonListShowElements::*)(unsigned int)>::value,
               "CPersonListShowElements declares its slot-0 destructor");
 static_assert(std::is_same<decltype(&CHall_PersonListShowElements::DeletingDestructor),
                            void* (CHall_PersonListShowElements::*)(unsigned int)>::value,
               "CHall_PersonListShowElements declares its slot-0 destructor");
+#endif
 #pragma GCC diagnostic pop
 #endif

@@ -1,6 +1,5 @@
 #include "room_element.h"
 
-#include <cstring>
 #include <new>
 
 namespace {
@@ -18,7 +17,7 @@ size_t TablePictureCount(int entry, int groups) {
 void CopyStem(char (&target)[kRoomStemBytes], const char (&source)[kRoomStemBytes]) {
     size_t length = 0;
     while (length + 1 < kRoomStemBytes && source[length] != '\0') ++length;
-    std::memcpy(target, source, length);
+    for (size_t i = 0; i < length; ++i) target[i] = source[i];
     target[length] = '\0';
 }
 

@@ -46,7 +46,7 @@ public:
     SKIN_DESTRUCTOR(CHall_RoomShowElements);
 };
 
-#ifdef SKIN_ONE_SLOT_DESTRUCTOR
+#ifdef SKIN_WIN32_LAYOUT
 // Field offsets as a host built with the platform's own compiler sees them.
 #include <cstddef>
 #include <type_traits>
@@ -66,11 +66,13 @@ static_assert(offsetof(CRoomShowElements, m_szRoomStem) == 132, "CRoomShowElemen
 static_assert(sizeof(CRoomShowElements::m_szRoomStem) == 100, "sizeof(CRoomShowElements::m_szRoomStem)");
 static_assert(sizeof(CRoomShowElements) == 232, "sizeof(CRoomShowElements)");
 static_assert(sizeof(CHall_RoomShowElements) == 232, "sizeof(CHall_RoomShowElements)");
+#ifdef SKIN_ONE_SLOT_DESTRUCTOR
 static_assert(std::is_same<decltype(&CRoomShowElements::DeletingDestructor),
                            void* (CRoomShowElements::*)(unsigned int)>::value,
               "CRoomShowElements declares its slot-0 destructor");
 static_assert(std::is_same<decltype(&CHall_RoomShowElements::DeletingDestructor),
                            void* (CHall_RoomShowElements::*)(unsigned int)>::value,
               "CHall_RoomShowElements declares its slot-0 destructor");
+#endif
 #pragma GCC diagnostic pop
 #endif

@@ -11,7 +11,6 @@
 // null instead (msvcrt.dll's does, with no new handler installed), the
 // operation that needed storage does nothing and the list is as it was.
 #include <cstddef>
-#include <cstring>
 #include <initializer_list>
 #include <new>
 #include <type_traits>

@@ -1,13 +1,12 @@
 #include "show_element.h"
 
-#include <algorithm>
-
 namespace {
 
 // Hosts keep the two lists in step, but a pair is used only when both halves
 // exist: nothing is ever read past the end of either list.
 size_t PairCount(const CMFCShowElement& element) {
-    return std::min(element.m_arrRedrawWnd.size(), element.m_arrNotifyWnd.size());
+    const size_t redraw = element.m_arrRedrawWnd.size(), notify = element.m_arrNotifyWnd.size();
+    return redraw < notify ? redraw : notify;
 }
 
 void Invalidate(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE); }

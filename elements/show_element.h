@@ -52,7 +52,7 @@ protected:
     void AppendRegistrations(const CMFCShowElement& other);
 };
 
-#ifdef SKIN_ONE_SLOT_DESTRUCTOR
+#ifdef SKIN_WIN32_LAYOUT
 // A host built with the platform's own compiler finds every field at the
 // offset that declaration order and 32-bit widths give, the table pointer at 0.
 #include <cstddef>
@@ -66,10 +66,12 @@ static_assert(offsetof(CMFCShowElement, m_arrRedrawWnd) == 4, "CMFCShowElement::
 static_assert(offsetof(CMFCShowElement, m_arrNotifyWnd) == 16, "CMFCShowElement::m_arrNotifyWnd");
 static_assert(sizeof(CMFCShowElement) == 28, "sizeof(CMFCShowElement)");
 // Slot 0 must destroy the most derived class: every class declares its own.
+#ifdef SKIN_ONE_SLOT_DESTRUCTOR
 static_assert(std::is_same<decltype(&CShowElement::DeletingDestructor), void* (CShowElement::*)(unsigned int)>::value,
               "CShowElement declares its slot-0 destructor");
 static_assert(std::is_same<decltype(&CMFCShowElement::DeletingDestructor),
                            void* (CMFCShowElement::*)(unsigned int)>::value,
               "CMFCShowElement declares its slot-0 destructor");
+#endif
 #pragma GCC diagnostic pop
 #endif

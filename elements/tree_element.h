@@ -34,7 +34,7 @@ public:
     HBITMAP m_hbmBack = nullptr;
 };
 
-#ifdef SKIN_ONE_SLOT_DESTRUCTOR
+#ifdef SKIN_WIN32_LAYOUT
 // Field offsets as a host built with the platform's own compiler sees them.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Winvalid-offsetof"
@@ -46,8 +46,10 @@ static_assert(offsetof(CTreeShowElements, m_clrLine) == 36, "CTreeShowElements::
 static_assert(offsetof(CTreeShowElements, m_arrIcon) == 40, "CTreeShowElements::m_arrIcon");
 static_assert(offsetof(CTreeShowElements, m_hbmBack) == 52, "CTreeShowElements::m_hbmBack");
 static_assert(sizeof(CTreeShowElements) == 56, "sizeof(CTreeShowElements)");
+#ifdef SKIN_ONE_SLOT_DESTRUCTOR
 static_assert(std::is_same<decltype(&CTreeShowElements::DeletingDestructor),
                            void* (CTreeShowElements::*)(unsigned int)>::value,
               "CTreeShowElements declares its slot-0 destructor");
+#endif
 #pragma GCC diagnostic pop
 #endif

@@ -1,7 +1,5 @@
 #include "hall_skin.h"
 
-#include <cstring>
-
 #include "tree_skin.h"
 
 namespace skin {
@@ -14,7 +12,9 @@ constexpr COLORREF kTabLine = RGB(89, 113, 165);
 template <size_t N>
 void CopyStem(char (&stem)[N], const char* text) {
     static_assert(N > 0, "a stem holds at least its terminating zero");
-    std::memcpy(stem, text, std::strlen(text) + 1);
+    size_t i = 0;
+    do stem[i] = text[i];
+    while (text[i++] != '\0');
 }
 
 void LoadMainTab(CTabShowElements& tab, HINSTANCE instance) {

@@ -1,0 +1,82 @@
+# skin_add_msvc_abi_binary(<name> <DLL|EXE> SOURCES <c++ files>... [DEF <file>]
+#                          [OBJECTS <objects>...] [INCLUDES <dirs>...] [LIBS <libs>...])
+#
+# Builds <name>.dll or <name>.exe in the platform compiler's own C++ ABI:
+# clang compiles for i686-pc-windows-msvc, so the compiler itself lays out the
+# classes and gives the virtual tables, the one deleting-destructor slot,
+# thiscall, and the run-time type data that dynamic_cast and typeid read.
+# libstdc++'s header-only parts serve as the standard library; msvcrt.dll is
+# the runtime, reached through mingw-w64's start-up code and GNU ld. A target
+# <name> builds it; the variable <name>_FILE names the file.
+include_guard(GLOBAL)
+
+find_program(SKIN_MSVC_ABI_CLANG NAMES clang-14 clang REQUIRED)
+set(skin_msvc_abi_dir ${CMAKE_CURRENT_LIST_DIR}/../msvc_abi)
+set(skin_libstdcxx /usr/lib/gcc/i686-w64-mingw32/12-posix/include/c++)
+
+# The runtime pieces every binary of this ABI links: msvcrt.dll's decorated
+# operators and type services, and type_info's table.
+set(skin_msvc_abi_runtime ${CMAKE_BINARY_DIR}/msvc_abi)
+add_custom_command(
+  OUTPUT ${skin_msvc_abi_runtime}/libmsvcrt_cxx.a ${skin_msvc_abi_runtime}/type_info_vtable.o
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${skin_msvc_abi_runtime}
+  COMMAND i686-w64-mingw32-dlltool --no-leading-underscore -d ${skin_msvc_abi_dir}/msvcrt_cxx.def
+          -l ${skin_msvc_abi_runtime}/libmsvcrt_cxx.a
+  COMMAND i686-w64-mingw32-as ${skin_msvc_abi_dir}/type_info_vtable.s -o ${skin_msvc_abi_runtime}/type_info_vtable.o
+  DEPENDS ${skin_msvc_abi_dir}/msvcrt_cxx.def ${skin_msvc_abi_dir}/type_info_vtable.s
+  VERBATIM)
+add_custom_target(skin_msvc_abi_runtime
+  DEPENDS ${skin_msvc_abi_runtime}/libmsvcrt_cxx.a ${skin_msvc_abi_runtime}/type_info_vtable.o)
+
+function(skin_add_msvc_abi_binary name kind)
+  cmake_parse_arguments(ARG "" "DEF" "SOURCES;OBJECTS;INCLUDES;LIBS" ${ARGN})
+  set(out ${CMAKE_CURRENT_BINARY_DIR}/${name}_msvc_abi)
+  set(flags --target=i686-pc-windows-msvc -std=c++17 -Os -Wall -Wextra
+      # Without a C++ runtime of its own the module raises nothing; a failed
+      # allocation is msvcrt.dll's null, which the code must not optimise away.
+      -fno-exceptions -fno-assume-sane-operator-new
+      -nostdinc++ -isystem ${skin_libstdcxx} -isystem ${skin_libstdcxx}/i686-w64-mingw32
+      -I${skin_msvc_abi_dir})
+  foreach(dir IN LISTS ARG_INCLUDES)
+    list(APPEND flags -I${dir})
+  endforeach()
+
+  set(objects)
+  foreach(source IN LISTS ARG_SOURCES)
+    get_filename_component(source "${source}" ABSOLUTE)
+    get_filename_component(stem "${source}" NAME_WE)
+    set(object ${out}/${stem}.obj)
+    add_custom_command(
+      OUTPUT ${object}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${out}
+      COMMAND ${SKIN_MSVC_ABI_CLANG} ${flags} -MD -MF ${object}.d -c ${source} -o ${object}
+      # GNU ld would place clang's SafeSEH table below the image base.
+      COMMAND i686-w64-mingw32-objcopy --remove-section=.sxdata ${object}
+      DEPENDS ${source}
+      DEPFILE ${object}.d
+      COMMENT "Compiling ${stem} in the platform compiler's ABI"
+      VERBATIM)
+    list(APPEND objects ${object})
+  endforeach()
+
+  if(kind STREQUAL "DLL")
+    set(file ${CMAKE_BINARY_DIR}/${name}.dll)
+    set(link_kind -shared)
+  else()
+    set(file ${CMAKE_BINARY_DIR}/${name}.exe)
+    set(link_kind)
+  endif()
+  set(def)
+  if(ARG_DEF)
+    set(def ${ARG_DEF})
+  endif()
+  add_custom_command(
+    OUTPUT ${file}
+    COMMAND i686-w64-mingw32-gcc ${link_kind} -o ${file} ${objects} ${ARG_OBJECTS} ${def}
+            ${skin_msvc_abi_runtime}/type_info_vtable.o -L${skin_msvc_abi_runtime} -lmsvcrt_cxx ${ARG_LIBS}
+    DEPENDS ${objects} ${ARG_OBJECTS} ${def} skin_msvc_abi_runtime
+    COMMENT "Linking ${name} in the platform compiler's ABI"
+    VERBATIM)
+  add_custom_target(${name} ALL DEPENDS ${file})
+  set(${name}_FILE ${file} PARENT_SCOPE)
+endfunction()
