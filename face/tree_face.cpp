@@ -1,4 +1,4 @@
-#include "exports.h"
+#include "skinpak1.h"
 #include "module_state.h"
 #include "tree_skin.h"
 

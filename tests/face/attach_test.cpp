@@ -4,7 +4,7 @@
 
 #include "debug_output.h"
 #include "entry.h"
-#include "exports.h"
+#include "skinpak1.h"
 #include "loaded_module.h"
 
 using skintest::TakeDebugOutput;

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <functional>
 
-#include "exports.h"
+#include "skinpak1.h"
 #include "loaded_module.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include <platform_trace.h>
 
-#include "exports.h"
+#include "skinpak1.h"
 #include "loaded_module.h"
 
 namespace {

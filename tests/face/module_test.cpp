@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "debug_output.h"
-#include "exports.h"
+#include "skinpak1.h"
 #include "loaded_module.h"
 #include "window_set.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "exports.h"
+#include "skinpak1.h"
 
 namespace {
 

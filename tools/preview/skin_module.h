@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "exports.h"
+#include "skinpak1.h"
 
 namespace preview {
 

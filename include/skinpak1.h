@@ -1,5 +1,12 @@
 #pragma once
-// What a host finds in the module by name.
+// The module as a host sees it: the skin element classes, laid out and
+// declared exactly as the module compiles them, and the two exports.
+//
+// The module builds every element; a host reads their fields, grows their
+// lists, and calls their virtual operations through pointers the module gives
+// it. The lists' storage comes from the C runtime heap that host and module
+// share (msvcrt.dll's), so a host grows them through these declarations and
+// never frees them itself.
 #include "hall_elements.h"
 #include "tree_element.h"
 
