@@ -12,12 +12,10 @@ if(WIN32)
   enable_language(RC)
 endif()
 
-function(skin_add_resources target rc_file)
-  get_filename_component(rc_path "${rc_file}" ABSOLUTE)
+# skin_resource_pictures(<out var> <rc file>): every picture the script names,
+# so that a changed picture rebuilds what embeds it.
+function(skin_resource_pictures out rc_path)
   get_filename_component(rc_dir "${rc_path}" DIRECTORY)
-  get_filename_component(rc_stem "${rc_path}" NAME_WE)
-
-  # Every picture the script names, so that a changed picture rebuilds.
   file(STRINGS ${rc_path} statements
        REGEX "^[ \t]*[A-Za-z_][A-Za-z0-9_]*[ \t]+(BITMAP|ICON)[ \t]+\"[^\"]+\"")
   set(pictures)
@@ -30,6 +28,14 @@ function(skin_add_resources target rc_file)
     endif()
   endforeach()
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${rc_path})
+  set(${out} ${pictures} PARENT_SCOPE)
+endfunction()
+
+function(skin_add_resources target rc_file)
+  get_filename_component(rc_path "${rc_file}" ABSOLUTE)
+  get_filename_component(rc_dir "${rc_path}" DIRECTORY)
+  get_filename_component(rc_stem "${rc_path}" NAME_WE)
+  skin_resource_pictures(pictures ${rc_path})
 
   if(WIN32)
     target_sources(${target} PRIVATE ${rc_path})
