@@ -18,9 +18,12 @@ void CHallShowElements::RefreshWindows() {
     m_splitter.NotifyWindows();
     m_splitter.RefreshWindows();
     m_tree.RefreshWindows();
-    // Only the first toolbar button speaks for the toolbar. The list is read
-    // afresh at every step, since a message handler may have changed it.
-    if (!m_arrToolButton.empty()) m_arrToolButton[0].NotifyWindows();
+    // Only the first toolbar button speaks for the toolbar. A message handler
+    // may append buttons (moving the list's storage) or release the hall
+    // (emptying it), so the button is found through the list at every step,
+    // never held across a message.
+    for (size_t i = 0; !m_arrToolButton.empty() && i < m_arrToolButton[0].m_arrNotifyWnd.size(); ++i)
+        SendMessageA(m_arrToolButton[0].m_arrNotifyWnd[i], WM_FACECHANGED, 0, 0);
     for (size_t i = 0; i < m_arrToolButton.size(); ++i) m_arrToolButton[i].RefreshWindows();
 }
 

@@ -135,6 +135,52 @@ TEST_F(HallRefresh, AnEmptyToolbarStillRefreshesTheOtherMembers) {
     EXPECT_TRUE(SameSequence({"R"}, windows.Invalid()));
 }
 
+// A handler of the first button's message may move or empty the toolbar's
+// storage; the rest of the pass then follows the list as it is. The
+// sanitizer build turns any read of the old storage into a failure.
+TEST_F(HallRefresh, HandlersThatMoveOrEmptyTheToolbarEndTheToolbarPassSafely) {
+    const struct {
+        const char* name;
+        std::function<void(CHallShowElements&)> handler;
+        std::vector<std::string> log;
+        std::vector<std::string> invalid;
+    } rows[] = {
+        {"appending buttons moves the storage",
+         [](CHallShowElements& h) {
+             while (h.m_arrToolButton.size() < 64) h.m_arrToolButton.push_back(h.m_arrToolButton[0]);
+         },
+         {"N0 WM_FACECHANGED(0,0) invalid[]", "N1 WM_FACECHANGED(0,0) invalid[]"},
+         {"R0", "R1"}},
+        {"releasing the hall empties the toolbar", [](CHallShowElements& h) { h.ReleaseObjects(); },
+         {"N0 WM_FACECHANGED(0,0) invalid[]"}, {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        WindowSet set;
+        CHallShowElements h;
+        h.m_caption.m_arrNotifyWnd.push_back(set.Add("CN", WS_CHILD | WS_VISIBLE, set.Add("CM", WS_OVERLAPPEDWINDOW)));
+        CButtonShowElements button;
+        for (int i = 0; i < 2; ++i) {
+            button.m_arrNotifyWnd.push_back(set.Add("N" + std::to_string(i)));
+            button.m_arrRedrawWnd.push_back(set.Add("R" + std::to_string(i)));
+        }
+        h.m_arrToolButton.push_back(button);
+        bool handled = false;
+        set.onMessage = [&](HWND window, UINT message) {
+            if (message != WM_FACECHANGED || window != button.m_arrNotifyWnd[0] || handled) return;
+            handled = true;
+            row.handler(h);
+        };
+
+        h.RefreshWindows();
+
+        std::vector<std::string> log = {kCaptionTold, kCaptionFrame};
+        log.insert(log.end(), row.log.begin(), row.log.end());
+        EXPECT_TRUE(SameSequence(log, set.TakeLog()));
+        EXPECT_TRUE(SameSequence(row.invalid, set.Invalid()));
+    }
+}
+
 TEST_F(HallRefresh, MergeIntoTheHallChangesNothing) {
     Register(hall, "N", "R");
     CHallShowElements other;
