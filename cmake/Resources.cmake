@@ -64,5 +64,9 @@ function(skin_add_resources target rc_file)
   target_sources(${target} PRIVATE ${note_source})
   # The source only names the .res file; its object must follow the bytes.
   set_source_files_properties(${note_source} PROPERTIES OBJECT_DEPENDS ${res_file})
+  # The note's size check is an assembler expression that only GNU as evaluates.
+  if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    set_property(SOURCE ${note_source} APPEND PROPERTY COMPILE_OPTIONS -fno-integrated-as)
+  endif()
   set_property(TARGET ${target} PROPERTY SKIN_RESOURCE_FILE ${res_file})
 endfunction()
