@@ -164,10 +164,9 @@ void Act(World& w, Input& in, unsigned action) {
             w.released = true;
         }
         target->MergeFrom(source);
-        for (unsigned i = 0; i < 2; ++i) {
-            CRoomShowElements* room = w.Room(i);
-            if (room == target || source != room) continue;
+        if (roomToRoom) {
             // The rooms now share; the source gives its share up.
+            CRoomShowElements* room = static_cast<CRoomShowElements*>(source);
             for (int k = 0; k < kRoomTableSizes; ++k) {
                 room->m_phTablePic[k] = nullptr;
                 room->m_nPicGroups[k] = 0;
