@@ -340,6 +340,7 @@ WINBASEAPI FARPROC WINAPI GetProcAddress(HMODULE hModule, LPCSTR lpProcName);
 WINBASEAPI BOOL WINAPI GetModuleHandleExA(DWORD dwFlags, LPCSTR lpModuleName, HMODULE* phModule);
 WINBASEAPI void WINAPI OutputDebugStringA(LPCSTR lpOutputString);
 WINBASEAPI DWORD WINAPI GetCurrentThreadId(void);
+WINBASEAPI HANDLE WINAPI GetCurrentProcess(void);
 WINBASEAPI DWORD WINAPI GetCurrentProcessId(void);
 WINBASEAPI DWORD WINAPI GetLastError(void);
 WINBASEAPI void WINAPI SetLastError(DWORD dwErrCode);
@@ -388,6 +389,10 @@ WINUSERAPI HBITMAP WINAPI LoadBitmapA(HINSTANCE hInstance, LPCSTR lpBitmapName);
 WINUSERAPI HICON WINAPI LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName);
 WINUSERAPI BOOL WINAPI GetIconInfo(HICON hIcon, PICONINFO piconinfo);
 WINUSERAPI BOOL WINAPI DestroyIcon(HICON hIcon);
+// Objects of the process in use now: graphics objects, or windows and icons.
+#define GR_GDIOBJECTS 0
+#define GR_USEROBJECTS 1
+WINUSERAPI DWORD WINAPI GetGuiResources(HANDLE hProcess, DWORD uiFlags);
 
 // Graphics objects.
 WINGDIAPI BOOL WINAPI DeleteObject(HGDIOBJ ho);

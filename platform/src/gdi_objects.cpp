@@ -134,6 +134,19 @@ extern "C" BOOL WINAPI DeleteObject(HGDIOBJ ho) {
     }
 }
 
+extern "C" HANDLE WINAPI GetCurrentProcess(void) { return reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-1)); }
+
+// Only the calling process exists here, by its pseudo-handle.
+extern "C" DWORD WINAPI GetGuiResources(HANDLE hProcess, DWORD uiFlags) {
+    if (hProcess != GetCurrentProcess() || uiFlags > GR_USEROBJECTS) return Fail<DWORD>(ERROR_INVALID_PARAMETER, 0);
+    Guard guard(GlobalLock());
+    if (uiFlags == GR_USEROBJECTS)
+        return static_cast<DWORD>(CountObjects([](Kind k) { return k == Kind::Window || k == Kind::Icon; }));
+    return static_cast<DWORD>(CountObjects([](Kind k) {
+        return k == Kind::Bitmap || k == Kind::Brush || k == Kind::Pen || k == Kind::WindowDc || k == Kind::MemoryDc;
+    }));
+}
+
 extern "C" DWORD WINAPI GetObjectType(HGDIOBJ h) {
     Guard guard(GlobalLock());
     std::shared_ptr<Object> object = FindObject(HandleValue(h));

@@ -37,4 +37,10 @@ std::shared_ptr<Object> FindObject(std::uint32_t handle) {
 
 void RemoveObject(std::uint32_t handle) { Objects().erase(handle); }
 
+std::size_t CountObjects(bool (*counted)(Kind kind)) {
+    std::size_t n = 0;
+    for (const auto& entry : Objects()) n += counted(entry.second->kind) ? 1 : 0;
+    return n;
+}
+
 }  // namespace win32

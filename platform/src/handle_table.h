@@ -27,6 +27,7 @@ using Guard = std::lock_guard<std::mutex>;
 std::uint32_t AddObject(std::shared_ptr<Object> object);  // 0 when the counter is used up
 std::shared_ptr<Object> FindObject(std::uint32_t handle);
 void RemoveObject(std::uint32_t handle);
+std::size_t CountObjects(bool (*counted)(Kind kind));
 
 template <class T>
 std::shared_ptr<T> FindAs(std::uint32_t handle, Kind kind) {

@@ -36,6 +36,29 @@ TEST(GdiObjects, EachKindReportsItsTypeUntilDeleted) {
     }
 }
 
+// Not every platform counts a process's objects (some answer zero throughout).
+TEST(GdiObjects, TheProcessCountsItsLiveObjectsOfEachKind) {
+    const DWORD graphics = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    std::vector<HGDIOBJ> made;
+    for (const ObjectKind& kind : Kinds()) made.push_back(kind.create());
+    const DWORD more = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    if (graphics == 0 && more == 0) GTEST_SKIP() << "this platform counts no objects";
+    EXPECT_EQ(graphics + made.size(), more) << "one more per object made";
+    for (HGDIOBJ object : made) DeleteObject(object);
+    EXPECT_EQ(graphics, GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) << "one less per object deleted";
+
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = &DefWindowProcA;
+    wc.lpszClassName = "counted";
+    RegisterClassA(&wc);
+    // The first window may bring the desktop into being too; its destruction gives back just itself.
+    HWND window = CreateWindowExA(0, "counted", "", WS_POPUP, 0, 0, 4, 4, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, window);
+    const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    DestroyWindow(window);
+    EXPECT_EQ(user - 1, GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)) << "a window is a user object";
+}
+
 TEST(GdiObjects, DeletedHandlesAreNotHandedOutAgain) {
     std::set<HGDIOBJ> deleted;
     for (int round = 0; round < 50; ++round) {
