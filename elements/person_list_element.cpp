@@ -9,7 +9,7 @@ void CPersonListShowElements::MergeFrom(CMFCShowElement* pOther) {
 
     const CPersonListShowElements* list = dynamic_cast<const CPersonListShowElements*>(pOther);
     if (list == nullptr) return;
-    m_arrExtraWnd.insert(m_arrExtraWnd.end(), list->m_arrExtraWnd.begin(), list->m_arrExtraWnd.end());
+    m_arrExtraWnd.append(list->m_arrExtraWnd.begin(), list->m_arrExtraWnd.end());
 }
 
 void CPersonListShowElements::ReleaseObjects() {

@@ -92,10 +92,6 @@ public:
         }
         Regrow(size() + count, first, last);
     }
-    void insert(const_iterator at_end, const T* first, const T* last) {
-        (void)at_end;  // Lists only ever grow at the end.
-        append(first, last);
-    }
     void assign(size_type count, const T& value) {
         SharedHeapList filled;
         if (!filled.Reserve(count)) return;
