@@ -11,12 +11,13 @@
 include_guard(GLOBAL)
 
 find_program(SKIN_MSVC_ABI_CLANG NAMES clang-14 clang REQUIRED)
-set(skin_msvc_abi_dir ${CMAKE_CURRENT_LIST_DIR}/../msvc_abi)
-set(skin_libstdcxx /usr/lib/gcc/i686-w64-mingw32/12-posix/include/c++)
+# Cached, as the function is called from directories that did not include this file first.
+set(skin_msvc_abi_dir ${CMAKE_CURRENT_LIST_DIR}/../msvc_abi CACHE INTERNAL "")
+set(skin_libstdcxx /usr/lib/gcc/i686-w64-mingw32/12-posix/include/c++ CACHE INTERNAL "")
 
 # The runtime pieces every binary of this ABI links: msvcrt.dll's decorated
 # operators and type services, and type_info's table.
-set(skin_msvc_abi_runtime ${CMAKE_BINARY_DIR}/msvc_abi)
+set(skin_msvc_abi_runtime ${CMAKE_BINARY_DIR}/msvc_abi CACHE INTERNAL "")
 add_custom_command(
   OUTPUT ${skin_msvc_abi_runtime}/libmsvcrt_cxx.a ${skin_msvc_abi_runtime}/type_info_vtable.o
   COMMAND ${CMAKE_COMMAND} -E make_directory ${skin_msvc_abi_runtime}
