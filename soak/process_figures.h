@@ -18,8 +18,8 @@ struct Figures {
 Figures Measure();
 void Print(long call, const Figures& figures);
 // What grew from `before` to `after`, as text; empty when nothing did. Object
-// and block counts must stay equal; bytes and memory may move within a small
-// allowance, as the heap and the allocator arrange themselves.
+// counts must stay equal; heap blocks, bytes and memory may move within a
+// small allowance, as the heap and the allocator arrange themselves.
 std::string Drift(const Figures& before, const Figures& after);
 
 }  // namespace soak
