@@ -620,7 +620,7 @@ void RoomMerges(CHallShowElements* h, PeerCreateRoomFn createRoom) {
     }
     // A shorter stem leaves the rest of the buffer as it was.
     const size_t copied = sizeof "room5";
-    EqText("peer room's m_szRoomStem[3] past its end", "peer-five-seats" + copied, bare->m_szRoomStem[3] + copied);
+    EqText("peer room's m_szRoomStem[3] past its end", &"peer-five-seats"[copied], bare->m_szRoomStem[3] + copied);
     delete bare;
 
     Eq(Text("%s loaded before the test", kPeerTableLibrary), nullptr, GetModuleHandleA(kPeerTableLibrary));
