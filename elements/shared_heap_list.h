@@ -13,7 +13,6 @@
 #include <cstddef>
 #include <initializer_list>
 #include <new>
-#include <type_traits>
 
 template <class T>
 class SharedHeapList {

@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <string>
@@ -21,7 +22,6 @@
 #include "module_state.h"
 #include "platform_trace.h"
 #include "skinpak1.h"
-#include "tree_skin.h"
 
 namespace {
 

@@ -161,8 +161,7 @@ run_tests() {
 
 install_packages
 enable_32bit_programs
-total_start=$(date +%s)
-prefix_start=$total_start
+prefix_start=$(date +%s)
 prepare_prefix
 prefix_seconds=$(($(date +%s) - prefix_start))
 build
