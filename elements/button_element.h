@@ -5,7 +5,7 @@
 class CButtonShowElements : public CMFCShowElement {
 public:
     CButtonShowElements() = default;
-    // A copy that cannot get storage for its second window list gives the first back.
+    // A copy whose window lists could not get storage is not whole: see IsWholeCopy.
     CButtonShowElements(const CButtonShowElements&) = default;
     CButtonShowElements& operator=(const CButtonShowElements&) = default;
     SKIN_DESTRUCTOR(CButtonShowElements);
@@ -24,6 +24,12 @@ public:
     COLORREF m_clrText = 0;
     HBITMAP m_hbmBack = nullptr;
 };
+
+// A button list keeps a copied button only with both its window lists.
+inline bool IsWholeCopy(const CButtonShowElements& copy, const CButtonShowElements& original) {
+    return IsWholeCopy(copy.m_arrRedrawWnd, original.m_arrRedrawWnd) &&
+           IsWholeCopy(copy.m_arrNotifyWnd, original.m_arrNotifyWnd);
+}
 
 // Buttons stored whole and contiguously: the host reads them in place. When
 // the list grows, every button is copied before the old ones are destroyed,

@@ -1,14 +1,18 @@
 #include "person_list_element.h"
 
+#include "storage_failure.h"
+
 CPersonListShowElements::~CPersonListShowElements() = default;
 
 void CPersonListShowElements::MergeFrom(CMFCShowElement* pOther) {
     // Taking from itself would append to the very lists being read.
     if (pOther == nullptr || pOther == this) return;
-    AppendRegistrations(*pOther);
-
+    // All three lists get their storage before any of them changes.
     const CPersonListShowElements* list = dynamic_cast<const CPersonListShowElements*>(pOther);
-    if (list == nullptr) return;
+    if (list != nullptr &&
+        !StorageObtained(m_arrExtraWnd.reserve(m_arrExtraWnd.size() + list->m_arrExtraWnd.size())))
+        return;
+    if (!AppendRegistrations(*pOther) || list == nullptr) return;
     m_arrExtraWnd.append(list->m_arrExtraWnd.begin(), list->m_arrExtraWnd.end());
 }
 

@@ -2,6 +2,8 @@
 
 #include <new>
 
+#include "storage_failure.h"
+
 namespace {
 
 // Handles in the picture array of a table entry: each group holds 4 + 2 x
@@ -28,6 +30,10 @@ CRoomShowElements::~CRoomShowElements() = default;
 void CRoomShowElements::MergeFrom(CMFCShowElement* pOther) {
     // Emptying this element's lists first would leave nothing to take from itself.
     if (pOther == nullptr || pOther == this) return;
+    // The registrations are replaced, so storage for the new ones comes first:
+    // a merge that cannot get it leaves the room as it was.
+    const size_t pairs = PairCount(*pOther);
+    if (!StorageObtained(m_arrNotifyWnd.reserve(pairs) && m_arrRedrawWnd.reserve(pairs))) return;
     m_arrNotifyWnd.clear();
     m_arrRedrawWnd.clear();
     AppendRegistrations(*pOther);

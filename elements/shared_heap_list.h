@@ -5,14 +5,41 @@
 // built them, so the layout and the allocator are the interface; the members
 // follow the familiar standard-container names so that code reads as usual.
 //
-// Growth is all or nothing: new storage is obtained and filled before the old
-// is given back. Where the runtime's allocator reports failure by throwing,
-// the exception passes through and the list is as it was. Where it returns
-// null instead (msvcrt.dll's does, with no new handler installed), the
-// operation that needed storage does nothing and the list is as it was.
+// Growth is all or nothing, and it fails the same way on every build: where
+// no storage can be had, the operation returns false and the list is as it
+// was. New storage is obtained and filled before the old is given back. An
+// entry whose copy could not get storage of its own counts as a failed
+// allocation; an exception from an entry's copy passes through, the list again
+// as it was.
 #include <cstddef>
 #include <initializer_list>
 #include <new>
+#include <type_traits>
+
+template <class T>
+class SharedHeapList;
+
+// Whether `copy`, just copy-constructed from `original`, holds all of it.
+// Entries that own no storage always do; types that own some say otherwise.
+template <class T>
+bool IsWholeCopy(const T&, const T&) {
+    return true;
+}
+template <class T>
+bool IsWholeCopy(const SharedHeapList<T>& copy, const SharedHeapList<T>& original) {
+    return copy.size() == original.size();
+}
+
+// The one allocation every list makes. msvcrt.dll's operator new already
+// returns null on failure (no new handler is ever installed) and has no
+// nothrow form; elsewhere the nothrow form gives the same answer.
+inline void* NewListStorage(std::size_t bytes) {
+#ifdef _MSC_VER
+    return ::operator new(bytes);
+#else
+    return ::operator new(bytes, std::nothrow);
+#endif
+}
 
 template <class T>
 class SharedHeapList {
@@ -28,13 +55,16 @@ public:
     SharedHeapList(size_type count, const T& value) { assign(count, value); }
     SharedHeapList(std::initializer_list<T> values) { append(values.begin(), values.end()); }
     SharedHeapList(const T* first, const T* last) { append(first, last); }
+    // A copy that cannot get storage is empty: IsWholeCopy tells.
     SharedHeapList(const SharedHeapList& other) { append(other.m_first, other.m_last); }
-    // Storage that suffices is kept: the entries are copied into it.
+    // Handles are copied into storage that suffices. Entries that own storage,
+    // and lists that need more, are copied whole first, so a failure leaves
+    // the target as it was.
     SharedHeapList& operator=(const SharedHeapList& other) {
         if (this == &other) return *this;
-        if (other.size() > capacity()) {
+        if (other.size() > capacity() || !std::is_trivially_copyable<T>::value) {
             SharedHeapList copy(other);
-            swap(copy);
+            if (IsWholeCopy(copy, other)) swap(copy);
             return *this;
         }
         const size_type common = size() < other.size() ? size() : other.size();
@@ -71,44 +101,45 @@ public:
     T& back() { return m_last[-1]; }
     const T& back() const { return m_last[-1]; }
 
-    void push_back(const T& value) {
-        if (m_last != m_end) {
-            new (m_last) T(value);
-            ++m_last;
-            return;
-        }
-        // The value may live in this very list: it is copied before the old storage goes.
-        append(&value, &value + 1);
-    }
+    // The value may live in this very list: it is copied before the old storage goes.
+    bool push_back(const T& value) { return append(&value, &value + 1); }
     // Appends copies of [first, last); the range may lie inside this list.
-    void append(const T* first, const T* last) {
+    bool append(const T* first, const T* last) {
         const size_type count = static_cast<size_type>(last - first);
-        if (count == 0) return;
-        if (count <= static_cast<size_type>(m_end - m_last) && !Overlaps(first)) {
-            CopyInto(m_last, first, last);
+        if (count == 0) return true;
+        // Entries of this list lie before m_last, so copying them into the
+        // spare storage behind it overwrites none of them.
+        if (count <= static_cast<size_type>(m_end - m_last)) {
+            if (!CopyInto(m_last, first, last)) return false;
             m_last += count;
-            return;
+            return true;
         }
-        Regrow(size() + count, first, last);
+        return Regrow(size() + count, first, last);
     }
-    void assign(size_type count, const T& value) {
+    bool assign(size_type count, const T& value) {
         SharedHeapList filled;
-        if (!filled.Reserve(count)) return;
-        for (size_type i = 0; i < count; ++i) filled.push_back(value);
+        if (!filled.reserve(count)) return false;
+        for (size_type i = 0; i < count; ++i)
+            if (!filled.push_back(value)) return false;
         swap(filled);
+        return true;
     }
-    void resize(size_type count) {
+    bool resize(size_type count) {
         if (count <= size()) {
             Truncate(count);
-            return;
+            return true;
         }
-        if (!Reserve(count)) return;
+        if (!reserve(count)) return false;
         while (size() < count) {
             new (m_last) T();
             ++m_last;
         }
+        return true;
     }
-    void reserve(size_type count) { Reserve(count); }
+    bool reserve(size_type count) {
+        if (count <= capacity()) return true;
+        return Regrow(count, m_last, m_last);
+    }
     // Removes the entries in [first, last), keeping the order of the rest.
     iterator erase(const_iterator first, const_iterator last) {
         T* target = m_first + (first - m_first);
@@ -140,23 +171,35 @@ private:
         a = b;
         b = t;
     }
-    bool Overlaps(const T* p) const { return p >= m_first && p < m_end; }
 
-    // Copy-constructs [first, last) at target; a copy that fails takes the
-    // ones already made apart again before the failure goes on.
-    static void CopyInto(T* target, const T* first, const T* last) {
-        T* made = target;
-#if defined(__cpp_exceptions) || defined(_CPPUNWIND)
-        try {
-            for (; first != last; ++first, ++made) new (made) T(*first);
-        } catch (...) {
-            while (made != target) (--made)->~T();
-            throw;
+    // Copies made so far at target, taken apart again unless kept: on a
+    // failed copy, and on an exception from one.
+    struct MadeCopies {
+        T* first;
+        T* last;
+        ~MadeCopies() {
+            while (last != first) (--last)->~T();
         }
-#else
-        for (; first != last; ++first, ++made) new (made) T(*first);
-#endif
+    };
+
+    // Copy-constructs [first, last) at target; false, with nothing left
+    // constructed, where a copy is not whole.
+    static bool CopyInto(T* target, const T* first, const T* last) {
+        MadeCopies made{target, target};
+        for (; first != last; ++first) {
+            new (made.last) T(*first);
+            ++made.last;
+            if (!IsWholeCopy(made.last[-1], *first)) return false;
+        }
+        made.first = made.last;
+        return true;
     }
+
+    // New storage, given back again unless the growth that filled it completes.
+    struct PendingStorage {
+        T* storage;
+        ~PendingStorage() { ::operator delete(storage); }
+    };
 
     // New storage for at least `needed` entries holding the current entries
     // followed by copies of [first, last). Returns false, changing nothing,
@@ -164,36 +207,23 @@ private:
     bool Regrow(size_type needed, const T* first, const T* last) {
         size_type grown = capacity() * 2;
         if (grown < needed) grown = needed;
-        T* storage = static_cast<T*>(::operator new(grown * sizeof(T)));
+        // Sizes past what the address space holds are refused before they wrap.
+        if (grown > static_cast<size_type>(-1) / sizeof(T)) return false;
+        PendingStorage pending{static_cast<T*>(NewListStorage(grown * sizeof(T)))};
+        T* const storage = pending.storage;
         if (storage == nullptr) return false;
         const size_type kept = size();
-#if defined(__cpp_exceptions) || defined(_CPPUNWIND)
-        try {
-            CopyInto(storage, m_first, m_last);
-            try {
-                CopyInto(storage + kept, first, last);
-            } catch (...) {
-                for (size_type i = 0; i < kept; ++i) storage[i].~T();
-                throw;
-            }
-        } catch (...) {
-            ::operator delete(storage);
-            throw;
-        }
-#else
-        CopyInto(storage, m_first, m_last);
-        CopyInto(storage + kept, first, last);
-#endif
+        if (!CopyInto(storage, m_first, m_last)) return false;
+        MadeCopies keptCopies{storage, storage + kept};
+        if (!CopyInto(storage + kept, first, last)) return false;
+        keptCopies.first = keptCopies.last;
+        pending.storage = nullptr;
         DestroyAll();
         ::operator delete(m_first);
         m_first = storage;
         m_last = storage + kept + static_cast<size_type>(last - first);
         m_end = storage + grown;
         return true;
-    }
-    bool Reserve(size_type count) {
-        if (count <= capacity()) return true;
-        return Regrow(count, m_last, m_last);
     }
     void Truncate(size_type count) {
         while (size() > count) (--m_last)->~T();

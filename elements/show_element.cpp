@@ -1,19 +1,21 @@
 #include "show_element.h"
 
-namespace {
+#include "storage_failure.h"
 
-// Hosts keep the two lists in step, but a pair is used only when both halves
-// exist: nothing is ever read past the end of either list.
-size_t PairCount(const CMFCShowElement& element) {
-    const size_t redraw = element.m_arrRedrawWnd.size(), notify = element.m_arrNotifyWnd.size();
-    return redraw < notify ? redraw : notify;
-}
+namespace {
 
 void Invalidate(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE); }
 
 void Notify(HWND window) { SendMessageA(window, WM_FACECHANGED, 0, 0); }
 
 }  // namespace
+
+// Hosts keep the two lists in step, but a pair is used only when both halves
+// exist: nothing is ever read past the end of either list.
+size_t CMFCShowElement::PairCount(const CMFCShowElement& element) {
+    const size_t redraw = element.m_arrRedrawWnd.size(), notify = element.m_arrNotifyWnd.size();
+    return redraw < notify ? redraw : notify;
+}
 
 CShowElement::~CShowElement() = default;
 
@@ -48,9 +50,14 @@ void CMFCShowElement::RedrawWindows() {
     for (size_t i = 0; i < m_arrRedrawWnd.size(); ++i) Invalidate(m_arrRedrawWnd[i]);
 }
 
-void CMFCShowElement::AppendRegistrations(const CMFCShowElement& other) {
-    for (size_t i = 0; i < PairCount(other); ++i) {
+bool CMFCShowElement::AppendRegistrations(const CMFCShowElement& other) {
+    const size_t pairs = PairCount(other);
+    if (!StorageObtained(m_arrNotifyWnd.reserve(m_arrNotifyWnd.size() + pairs) &&
+                         m_arrRedrawWnd.reserve(m_arrRedrawWnd.size() + pairs)))
+        return false;
+    for (size_t i = 0; i < pairs; ++i) {
         m_arrNotifyWnd.push_back(other.m_arrNotifyWnd[i]);
         m_arrRedrawWnd.push_back(other.m_arrRedrawWnd[i]);
     }
+    return true;
 }

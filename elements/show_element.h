@@ -34,7 +34,8 @@ public:
 
     // Tells every registration's notify window, then invalidates its redraw window.
     void RefreshWindows() override;
-    // Appends pOther's registrations behind this element's own.
+    // Appends pOther's registrations behind this element's own, or changes
+    // nothing where the lists cannot get storage for them.
     virtual void MergeFrom(CMFCShowElement* pOther);
     // Gives graphics objects and libraries back; the base holds none.
     virtual void ReleaseObjects();
@@ -48,8 +49,11 @@ public:
 protected:
     // The redraw-only refresh: invalidates every redraw window and tells no one.
     void RedrawWindows();
-    // Appends pOther's registration pairs; both lists are re-read at every step.
-    void AppendRegistrations(const CMFCShowElement& other);
+    // The registrations of `element` that have both halves.
+    static size_t PairCount(const CMFCShowElement& element);
+    // Appends other's registration pairs, all or none: where the lists cannot
+    // get storage for them, nothing changes and this returns false.
+    bool AppendRegistrations(const CMFCShowElement& other);
 };
 
 #ifdef SKIN_WIN32_LAYOUT

@@ -5,17 +5,19 @@
 
 namespace {
 
-void AttachProcess(HINSTANCE instance) {
-    // The hall face is filled once per loaded module; a second attach changes nothing.
-    if (skin::HallFaceFilled(skin::g_hallFace)) return;
+// The hall face is filled once per loaded module; a second attach changes
+// nothing. A fill that cannot get its storage refuses the attach, so the
+// host's LoadLibrary fails cleanly instead of handing out an empty skin.
+BOOL AttachProcess(HINSTANCE instance) {
+    if (skin::HallFaceFilled(skin::g_hallFace)) return TRUE;
     OutputDebugStringA("skinpak1.dll");
     skin::g_hInstance = instance;
-    skin::LoadHallSkin(skin::g_hallFace, instance);
+    return skin::LoadHallSkin(skin::g_hallFace, instance) ? TRUE : FALSE;
 }
 
 }  // namespace
 
 BOOL WINAPI DllMain(HINSTANCE hinstDLL, DWORD fdwReason, LPVOID) {
-    if (fdwReason == DLL_PROCESS_ATTACH) AttachProcess(hinstDLL);
+    if (fdwReason == DLL_PROCESS_ATTACH) return AttachProcess(hinstDLL);
     return TRUE;
 }

@@ -1,5 +1,6 @@
 #include "hall_skin.h"
 
+#include "storage_failure.h"
 #include "tree_skin.h"
 
 namespace skin {
@@ -8,6 +9,10 @@ namespace {
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kTabLine = RGB(89, 113, 165);
+// The entries the fill appends to each list.
+constexpr size_t kToolButtonCount = 8;
+constexpr size_t kExitButtonCount = 3;
+constexpr size_t kStatusIconCount = 10;
 
 template <size_t N>
 void CopyStem(char (&stem)[N], const char* text) {
@@ -58,6 +63,7 @@ void LoadSecondaryTab(CTabShowElements& tab, HINSTANCE instance) {
 void LoadButtons(CHallShowElements& hall, HINSTANCE instance) {
     static const char* const kToolIcons[] = {"BAR_PAGE", "BAR_ENTERROOM", "BAR_SETUP", "BAR_HELP",
                                              "BAR_EXIT", "BAR_ADD",       "BAR_DEL"};
+    static_assert(sizeof(kToolIcons) / sizeof(kToolIcons[0]) + 1 == kToolButtonCount, "the player's button comes last");
     CButtonShowElements button;
     button.m_hIcon = LoadIconA(instance, kToolIcons[0]);
     button.m_hIconAlt = button.m_hIcon;
@@ -81,7 +87,8 @@ void LoadButtons(CHallShowElements& hall, HINSTANCE instance) {
     button.m_hbmBack = hall.m_arrToolButton[0].m_hbmBack;
     hall.m_arrToolButton.push_back(button);
 
-    for (const char* name : {"WINEXIT_ALL", "WINEXIT_WINDOW", "WINEXIT_USERCHANGE"}) {
+    static const char* const kExitIcons[kExitButtonCount] = {"WINEXIT_ALL", "WINEXIT_WINDOW", "WINEXIT_USERCHANGE"};
+    for (const char* name : kExitIcons) {
         button.m_hIcon = LoadIconA(instance, name);
         button.m_hIconAlt = button.m_hIcon;
         button.m_clrBack = GetSysColor(COLOR_BTNFACE);
@@ -136,10 +143,10 @@ void LoadPersonList(CPersonListShowElements& list, HINSTANCE instance) {
     list.m_clrPerson8 = GetSysColor(COLOR_HIGHLIGHTTEXT);
     list.m_hbmBack = LoadBitmapA(instance, "PERSONLIST_BK");
     // In index order: a failed load still takes its place.
-    for (const char* name : {"PERSONLIST_WAIT", "PERSONLIST_AGREE", "PERSONLIST_PLAY", "PERSONLIST_WATCH",
-                             "PERSONLIST_WORK", "PERSONLIST_FOOD", "PERSONLIST_SLEEP", "PERSONLIST_STOP",
-                             "PERSONLIST_CALL", "PERSONLIST_FAST"})
-        list.m_arrStatusIcon.push_back(LoadIconA(instance, name));
+    static const char* const kStatusIcons[kStatusIconCount] = {
+        "PERSONLIST_WAIT", "PERSONLIST_AGREE", "PERSONLIST_PLAY",  "PERSONLIST_WATCH", "PERSONLIST_WORK",
+        "PERSONLIST_FOOD", "PERSONLIST_SLEEP", "PERSONLIST_STOP",  "PERSONLIST_CALL",  "PERSONLIST_FAST"};
+    for (const char* name : kStatusIcons) list.m_arrStatusIcon.push_back(LoadIconA(instance, name));
     CopyStem(list.m_szHeadPicStem, "headpic");
 }
 
@@ -152,11 +159,26 @@ void LoadSplitter(CSplitterShowElements& splitter, HINSTANCE instance) {
     splitter.m_nSplitterSize4 = 11;
 }
 
+// Every list of the hall that the fill appends to gets all its storage first,
+// so a fill that cannot get it has no picture to give back. The storage that
+// was had is given back, leaving the lists as the constructor made them.
+bool ReserveLists(CHallShowElements& hall) {
+    if (hall.m_arrToolButton.reserve(kToolButtonCount) && hall.m_arrExitButton.reserve(kExitButtonCount) &&
+        hall.m_personList.m_arrStatusIcon.reserve(kStatusIconCount) && hall.m_tree.m_arrIcon.reserve(kTreeIconCount))
+        return true;
+    ButtonList().swap(hall.m_arrToolButton);
+    ButtonList().swap(hall.m_arrExitButton);
+    HandleList<HICON>().swap(hall.m_personList.m_arrStatusIcon);
+    HandleList<HICON>().swap(hall.m_tree.m_arrIcon);
+    return false;
+}
+
 }  // namespace
 
 bool HallFaceFilled(const CHallShowElements& hall) { return !hall.m_personList.m_arrStatusIcon.empty(); }
 
-void LoadHallSkin(CHallShowElements& hall, HINSTANCE instance) {
+bool LoadHallSkin(CHallShowElements& hall, HINSTANCE instance) {
+    if (!StorageObtained(ReserveLists(hall))) return false;
     hall.m_nHallOption = 0;
     LoadMainTab(hall.m_mainTab, instance);
     LoadSecondaryTab(hall.m_tab, instance);
@@ -166,6 +188,7 @@ void LoadHallSkin(CHallShowElements& hall, HINSTANCE instance) {
     LoadPersonList(hall.m_personList, instance);
     LoadSplitter(hall.m_splitter, instance);
     LoadTreeSkin(hall.m_tree, instance);
+    return true;
 }
 
 }  // namespace skin

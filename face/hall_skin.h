@@ -8,7 +8,9 @@ namespace skin {
 bool HallFaceFilled(const CHallShowElements& hall);
 
 // Writes every colour, size, stem, bitmap and icon of the default skin into a
-// newly constructed hall, loading the pictures from the module instance.
-void LoadHallSkin(CHallShowElements& hall, HINSTANCE instance);
+// newly constructed hall, loading the pictures from the module instance. All
+// or nothing: where the lists cannot get storage, the hall is left as
+// constructed and this returns false.
+bool LoadHallSkin(CHallShowElements& hall, HINSTANCE instance);
 
 }  // namespace skin

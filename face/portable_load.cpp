@@ -1,7 +1,10 @@
 // On the real platform the loader calls DllMain once the module's static
 // objects are built, and again before they are destroyed. Elsewhere the shared
 // library's own start-up and shut-down play that part: this object is built
-// after the faces and so destroyed before them.
+// after the faces and so destroyed before them. The platform hears the
+// entry point's answer to attach, to fail the load that it refuses.
+#include <module_entry.h>
+
 #include "entry.h"
 
 namespace {
@@ -14,7 +17,7 @@ HINSTANCE OwnInstance() {
 }
 
 struct LoaderCalls {
-    LoaderCalls() { DllMain(OwnInstance(), DLL_PROCESS_ATTACH, nullptr); }
+    LoaderCalls() { ReportProcessAttach(DllMain(OwnInstance(), DLL_PROCESS_ATTACH, nullptr)); }
     ~LoaderCalls() { DllMain(OwnInstance(), DLL_PROCESS_DETACH, nullptr); }
 };
 

@@ -4,7 +4,8 @@
 
 namespace skin {
 
-// Writes the tree skin into an element whose icon list is empty.
+// Writes the tree skin into an element whose icon list is empty and has room
+// for kTreeIconCount icons.
 void LoadTreeSkin(CTreeShowElements& tree, HINSTANCE instance);
 
 }  // namespace skin

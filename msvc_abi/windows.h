@@ -19,12 +19,14 @@ typedef int INT_PTR;
 typedef unsigned int UINT_PTR;
 typedef long LONG_PTR;
 typedef unsigned long ULONG_PTR;
+typedef ULONG_PTR SIZE_T;
 typedef UINT_PTR WPARAM;
 typedef LONG_PTR LPARAM;
 typedef LONG_PTR LRESULT;
 typedef DWORD COLORREF;
 typedef void* LPVOID;
 typedef const char* LPCSTR;
+typedef void* HANDLE;
 typedef char* LPSTR;
 typedef WORD ATOM;
 
@@ -61,6 +63,8 @@ typedef struct tagBITMAP {
 #define FALSE 0
 #define RGB(r, g, b) ((COLORREF)(((BYTE)(r) | ((WORD)((BYTE)(g)) << 8)) | (((DWORD)(BYTE)(b)) << 16)))
 
+#define ERROR_NOT_ENOUGH_MEMORY 8L
+#define PAGE_READWRITE 0x04
 #define DLL_PROCESS_DETACH 0
 #define DLL_PROCESS_ATTACH 1
 #define WM_NCCALCSIZE 0x0083
@@ -116,6 +120,8 @@ SKIN_IMPORT BOOL WINAPI DeleteObject(HGDIOBJ object);
 SKIN_IMPORT BOOL WINAPI FreeLibrary(HMODULE module);
 SKIN_IMPORT DWORD WINAPI GetCurrentThreadId(void);
 SKIN_IMPORT void WINAPI OutputDebugStringA(LPCSTR text);
+SKIN_IMPORT void WINAPI SetLastError(DWORD error);
+SKIN_IMPORT DWORD WINAPI GetLastError(void);
 // Used by the test hosts alone.
 SKIN_IMPORT ATOM WINAPI RegisterClassA(const WNDCLASSA* windowClass);
 SKIN_IMPORT HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
@@ -130,6 +136,8 @@ SKIN_IMPORT int WINAPI GetObjectA(HGDIOBJ object, int size, LPVOID buffer);
 SKIN_IMPORT HBITMAP WINAPI CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
 SKIN_IMPORT HBRUSH WINAPI CreateSolidBrush(COLORREF colour);
 SKIN_IMPORT HMODULE WINAPI LoadLibraryA(LPCSTR fileName);
+SKIN_IMPORT HMODULE WINAPI LoadLibraryExA(LPCSTR fileName, HANDLE file, DWORD flags);
+SKIN_IMPORT BOOL WINAPI VirtualProtect(LPVOID address, SIZE_T size, DWORD protection, DWORD* oldProtection);
 SKIN_IMPORT FARPROC WINAPI GetProcAddress(HMODULE module, LPCSTR procName);
 SKIN_IMPORT HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName);
 #undef SKIN_IMPORT

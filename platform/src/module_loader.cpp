@@ -12,6 +12,7 @@
 
 #include "handle_table.h"
 #include "last_error.h"
+#include "module_entry.h"
 #include "module_resources.h"
 #include "trace_record.h"
 
@@ -58,6 +59,11 @@ void* OpenLibrary(const char* name, int flags) {
     return dlopen(name, flags);
 }
 
+// Whether a module's entry point refused process attach during the load in
+// progress on this thread. The modules a load brings in attach on the thread
+// that loads them, and any refusal fails the load, as on the real platform.
+thread_local bool attachRefused = false;
+
 // Keeps a module loaded for one more FreeLibrary.
 void AddReference(std::uintptr_t base, void* handle) {
     Guard guard(GlobalLock());
@@ -81,8 +87,16 @@ using namespace win32;
 
 extern "C" HMODULE WINAPI LoadLibraryA(LPCSTR lpLibFileName) {
     if (!lpLibFileName || !*lpLibFileName) return Fail<HMODULE>(ERROR_INVALID_PARAMETER, nullptr);
+    const bool outerRefused = attachRefused;
+    attachRefused = false;
     void* handle = OpenLibrary(lpLibFileName, RTLD_NOW | RTLD_LOCAL);
+    const bool refused = attachRefused;
+    attachRefused = outerRefused;
     if (!handle) return Fail<HMODULE>(ERROR_MOD_NOT_FOUND, nullptr);
+    if (refused) {
+        dlclose(handle);
+        return Fail<HMODULE>(ERROR_DLL_INIT_FAILED, nullptr);
+    }
     const std::uintptr_t base = BaseOfHandle(handle);
     if (!base) {
         dlclose(handle);
@@ -90,6 +104,10 @@ extern "C" HMODULE WINAPI LoadLibraryA(LPCSTR lpLibFileName) {
     }
     AddReference(base, handle);
     return reinterpret_cast<HMODULE>(base);
+}
+
+extern "C" void WINAPI ReportProcessAttach(BOOL succeeded) {
+    if (!succeeded) attachRefused = true;
 }
 
 extern "C" BOOL WINAPI FreeLibrary(HMODULE hLibModule) {
