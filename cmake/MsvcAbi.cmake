@@ -34,7 +34,9 @@ function(skin_add_msvc_abi_binary name kind)
   set(out ${CMAKE_CURRENT_BINARY_DIR}/${name}_msvc_abi)
   set(flags --target=i686-pc-windows-msvc -std=c++17 -Os -Wall -Wextra
       # Without a C++ runtime of its own the module raises nothing; a failed
-      # allocation is msvcrt.dll's null, which the code must not optimise away.
+      # allocation is msvcrt.dll's null. The compiler still takes operator
+      # new's result as never null, so the lists call it through an opaque
+      # pointer (elements/shared_heap_list.h).
       -fno-exceptions -fno-assume-sane-operator-new
       -nostdinc++ -isystem ${skin_libstdcxx} -isystem ${skin_libstdcxx}/i686-w64-mingw32
       -I${skin_msvc_abi_dir})

@@ -32,10 +32,13 @@ bool IsWholeCopy(const SharedHeapList<T>& copy, const SharedHeapList<T>& origina
 
 // The one allocation every list makes. msvcrt.dll's operator new already
 // returns null on failure (no new handler is ever installed) and has no
-// nothrow form; elsewhere the nothrow form gives the same answer.
+// nothrow form; elsewhere the nothrow form gives the same answer. The
+// compiler takes the plain form's result as never null and would drop the
+// check, so it is called through a pointer the compiler cannot see through.
 inline void* NewListStorage(std::size_t bytes) {
 #ifdef _MSC_VER
-    return ::operator new(bytes);
+    void* (*volatile const allocate)(std::size_t) = static_cast<void* (*)(std::size_t)>(&::operator new);
+    return allocate(bytes);
 #else
     return ::operator new(bytes, std::nothrow);
 #endif
