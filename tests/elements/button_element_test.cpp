@@ -56,6 +56,16 @@ void* operator new(std::size_t size) {
     throw std::bad_alloc();
 }
 
+// The lists ask for storage in this form; it comes from the one above, so
+// that the delete below gives it back.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return operator new(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
 void operator delete(void* block) noexcept {
     if (block != nullptr && probe.armed) probe.Record('d');
     std::free(block);
