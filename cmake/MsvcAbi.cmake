@@ -15,6 +15,15 @@ find_program(SKIN_MSVC_ABI_CLANG NAMES clang-14 clang REQUIRED)
 set(skin_msvc_abi_dir ${CMAKE_CURRENT_LIST_DIR}/../msvc_abi CACHE INTERNAL "")
 set(skin_libstdcxx /usr/lib/gcc/i686-w64-mingw32/12-posix/include/c++ CACHE INTERNAL "")
 
+# What every translation unit of this ABI is compiled with. Without a C++
+# runtime of its own the module raises nothing; a failed allocation is
+# msvcrt.dll's null. The compiler still takes operator new's result as never
+# null, so the lists call it through an opaque pointer (shared_heap_list.h).
+set(SKIN_MSVC_ABI_FLAGS --target=i686-pc-windows-msvc -std=c++17 -Os -Wall -Wextra
+    -fno-exceptions -fno-assume-sane-operator-new
+    -nostdinc++ -isystem ${skin_libstdcxx} -isystem ${skin_libstdcxx}/i686-w64-mingw32
+    -I${skin_msvc_abi_dir} CACHE INTERNAL "")
+
 # The runtime pieces every binary of this ABI links: msvcrt.dll's decorated
 # operators and type services, and type_info's table.
 set(skin_msvc_abi_runtime ${CMAKE_BINARY_DIR}/msvc_abi CACHE INTERNAL "")
@@ -32,14 +41,17 @@ add_custom_target(skin_msvc_abi_runtime
 function(skin_add_msvc_abi_binary name kind)
   cmake_parse_arguments(ARG "" "DEF" "SOURCES;OBJECTS;INCLUDES;LIBS" ${ARGN})
   set(out ${CMAKE_CURRENT_BINARY_DIR}/${name}_msvc_abi)
-  set(flags --target=i686-pc-windows-msvc -std=c++17 -Os -Wall -Wextra
-      # Without a C++ runtime of its own the module raises nothing; a failed
-      # allocation is msvcrt.dll's null. The compiler still takes operator
-      # new's result as never null, so the lists call it through an opaque
-      # pointer (elements/shared_heap_list.h).
-      -fno-exceptions -fno-assume-sane-operator-new
-      -nostdinc++ -isystem ${skin_libstdcxx} -isystem ${skin_libstdcxx}/i686-w64-mingw32
-      -I${skin_msvc_abi_dir})
+  set(flags ${SKIN_MSVC_ABI_FLAGS})
+  # The release build gives each function a section of its own, so that the
+  # linker drops what nothing uses, and keeps its debug information in a file
+  # beside the binary, linked to it by name. Data keeps its sections: a
+  # virtual table's name is an alias into the block that carries its type
+  # data, and GNU ld loses such aliases once that block is a section alone.
+  set(release_link)
+  if(CMAKE_BUILD_TYPE STREQUAL "MinSizeRel")
+    list(APPEND flags -ffunction-sections -gdwarf-4)
+    set(release_link -Wl,--gc-sections)
+  endif()
   foreach(dir IN LISTS ARG_INCLUDES)
     list(APPEND flags -I${dir})
   endforeach()
@@ -73,10 +85,19 @@ function(skin_add_msvc_abi_binary name kind)
   if(ARG_DEF)
     set(def ${ARG_DEF})
   endif()
+  set(release_split)
+  if(CMAKE_BUILD_TYPE STREQUAL "MinSizeRel")
+    set(release_split
+      COMMAND i686-w64-mingw32-objcopy --only-keep-debug ${file} ${file}.debug
+      COMMAND i686-w64-mingw32-strip --strip-all ${file}
+      COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}
+              i686-w64-mingw32-objcopy --add-gnu-debuglink=${file}.debug ${file})
+  endif()
   add_custom_command(
     OUTPUT ${file}
-    COMMAND i686-w64-mingw32-gcc ${link_kind} -o ${file} ${objects} ${ARG_OBJECTS} ${def}
+    COMMAND i686-w64-mingw32-gcc ${link_kind} ${release_link} -o ${file} ${objects} ${ARG_OBJECTS} ${def}
             ${skin_msvc_abi_runtime}/type_info_vtable.o -L${skin_msvc_abi_runtime} -lmsvcrt_cxx ${ARG_LIBS}
+    ${release_split}
     DEPENDS ${objects} ${ARG_OBJECTS} ${def} skin_msvc_abi_runtime
     COMMENT "Linking ${name} in the platform compiler's ABI"
     VERBATIM)

@@ -41,7 +41,7 @@ step_done() {
   echo "== $step_name: $step_seconds s"
 }
 
-packages=(cmake make googletest clang-14 g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386)
+packages=(cmake make googletest clang-14 llvm-14 g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386)
 
 missing_packages() {
   local p
@@ -122,6 +122,10 @@ build() {
   cmake --build --preset mingw-i686 >/dev/null
   i686-w64-mingw32-gcc -O2 -s -o build/mingw-i686/session_holder.exe tools/ci/session_holder.c
   step_done
+  step "release build"
+  cmake --preset mingw-i686-release >/dev/null
+  cmake --build --preset mingw-i686-release >/dev/null
+  step_done
 }
 
 # One Wine session for all tests: the server, Wine's services and its desktop
@@ -154,6 +158,8 @@ run_tests() {
   local rc=0
   # shellcheck disable=SC2086
   ctest --preset mingw-i686 -j "${SKIN_CTEST_JOBS:-2}" ${SKIN_WINE_CTEST_ARGS:-} || rc=$?
+  # The release as shipped: its footprint, and the zip with hosts run against it.
+  ctest --preset mingw-i686-release || rc=$?
   step_done
   ctest_seconds=$step_seconds
   return $rc

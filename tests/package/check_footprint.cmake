@@ -1,0 +1,22 @@
+# cmake -DOBJDUMP=<objdump> -DMODULE=<dll> -DBOUND=<bytes> -P check_footprint.cmake
+# Prints the DLL's bytes beyond its resources and fails when they reach the
+# bound: the pictures are the skin, everything else is what the module costs.
+execute_process(COMMAND ${OBJDUMP} -h -p ${MODULE} OUTPUT_VARIABLE headers RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "${OBJDUMP} could not read ${MODULE}")
+endif()
+if(NOT headers MATCHES "FileAlignment[ \t]+([0-9a-fA-F]+)")
+  message(FATAL_ERROR "${MODULE}: no file alignment in its headers")
+endif()
+math(EXPR alignment "0x${CMAKE_MATCH_1}")
+if(NOT headers MATCHES "\\.rsrc +([0-9a-fA-F]+)")
+  message(FATAL_ERROR "${MODULE}: no resource section")
+endif()
+math(EXPR resources "(0x${CMAKE_MATCH_1} + ${alignment} - 1) / ${alignment} * ${alignment}")
+file(SIZE ${MODULE} total)
+math(EXPR beyond "${total} - ${resources}")
+math(EXPR beyond_kib "${beyond} / 1024")
+message("${MODULE}: ${total} bytes, ${resources} of them resources, ${beyond} (${beyond_kib} KiB) beyond them; bound ${BOUND}")
+if(NOT beyond LESS BOUND)
+  message(FATAL_ERROR "the module's bytes beyond its resources, ${beyond}, reach the bound of ${BOUND}")
+endif()

@@ -1,0 +1,56 @@
+#!/bin/sh
+# package_test.sh <build dir> <source dir> <clang> "<flags of the platform compiler's ABI>"
+# Writes the zip, unpacks it as a host developer would, checks what it holds,
+# and runs the C host, the C++ host and a host linked at load time against
+# the DLL, header and import libraries inside it.
+set -eu
+build=$1 source=$2 clang=$3 flags=$4
+work=$build/package_test
+rm -rf "$work"
+mkdir -p "$work/out"
+(cd "$build" && cpack -G ZIP -B "$work/out" >/dev/null)
+zip=$(ls "$work"/out/skinpak1-*-win32.zip)
+(cd "$work" && cmake -E tar xf "$zip")
+root=$(ls -d "$work"/skinpak1-*-win32)
+
+expected="./README.md
+./bin/skinpak1.dll
+./include/button_element.h
+./include/caption_element.h
+./include/chat_element.h
+./include/destructor_slot.h
+./include/hall_elements.h
+./include/person_list_element.h
+./include/room_element.h
+./include/shared_heap_list.h
+./include/show_element.h
+./include/skinpak1.h
+./include/splitter_element.h
+./include/tab_element.h
+./include/tree_element.h
+./lib/libskinpak1.dll.a
+./lib/skinpak1.def
+./lib/skinpak1.lib"
+actual=$(cd "$root" && find . -type f | LC_ALL=C sort)
+if [ "$actual" != "$expected" ]; then
+  echo "the zip holds:"; echo "$actual"; echo "expected:"; echo "$expected"
+  exit 1
+fi
+cmp "$root/bin/skinpak1.dll" "$build/skinpak1.dll"
+
+# The hosts run beside the packaged DLL, which the loader finds first there.
+cp "$build/host_c_test.exe" "$build/msvc_host_test.exe" "$build/skin_peer.dll" "$root/bin/"
+"$source/cmake/wine-run.sh" "$root/bin/host_c_test.exe"
+"$source/cmake/wine-run.sh" "$root/bin/msvc_host_test.exe"
+
+# The packaged header, linked through each import library in turn.
+# shellcheck disable=SC2086 # the flags are words
+"$clang" $flags -I"$root/include" -c "$source/tests/package/linked_host.cpp" -o "$work/linked_host.obj"
+i686-w64-mingw32-objcopy --remove-section=.sxdata "$work/linked_host.obj"
+for library in skinpak1.lib libskinpak1.dll.a; do
+  i686-w64-mingw32-gcc -o "$root/bin/linked_host.exe" "$work/linked_host.obj" \
+    "$build/msvc_abi/type_info_vtable.o" -L"$build/msvc_abi" -lmsvcrt_cxx "$root/lib/$library" \
+    -luser32 -lgdi32 -lkernel32 -lmsvcrt
+  echo "linked against $library:"
+  "$source/cmake/wine-run.sh" "$root/bin/linked_host.exe"
+done
