@@ -19,7 +19,9 @@
 extern "C" {
 // The hall face, filled with the default skin at process attach; always the same address.
 SKIN_EXPORT CHallShowElements* GetHallFace();
-// Releases and reloads the tree face's graphics, then returns it; always the same address.
+// Releases and reloads the tree face's graphics, then returns it; always the
+// same address. Null, with ERROR_NOT_ENOUGH_MEMORY, where the first call
+// cannot get the storage for the icons; the face is then as it was.
 SKIN_EXPORT CTreeShowElements* GetTreeFace();
 }
 
