@@ -33,27 +33,31 @@ std::string Sys(int index) {
 }
 
 std::string Text(const Json& value) {
-    switch (value.GetKind()) {
-        case Json::Kind::kNumber: return std::to_string(value.NumberValue());
-        case Json::Kind::kString: return value.StringValue();
-        case Json::Kind::kArray: return "<array>";
-        case Json::Kind::kObject: return "<object>";
-    }
-    return "";
+    if (value.is_string()) return value.get<std::string>();
+    if (value.is_number()) return value.dump();
+    return value.is_array() ? "<array>" : "<object>";
+}
+
+// The tables name values by member names and array indices between dots.
+Json::json_pointer Pointer(std::string path) {
+    for (char& ch : path)
+        if (ch == '.') ch = '/';
+    return Json::json_pointer("/" + path);
 }
 
 // The paths of every number and string in the report.
-void CollectLeaves(const Json& node, const std::string& path, std::set<std::string>* leaves) {
-    if (node.GetKind() == Json::Kind::kNumber || node.GetKind() == Json::Kind::kString) {
-        leaves->insert(path);
-        return;
+std::set<std::string> Leaves(const Json& report) {
+    std::set<std::string> leaves;
+    const Json flat = report.flatten();
+    for (const auto& [pointer, value] : flat.items()) {
+        // Empty arrays and objects flatten to null; they hold no value.
+        if (value.is_null()) continue;
+        std::string path = pointer.substr(1);
+        for (char& ch : path)
+            if (ch == '/') ch = '.';
+        leaves.insert(path);
     }
-    const std::string prefix = path.empty() ? "" : path + ".";
-    const bool array = node.GetKind() == Json::Kind::kArray;
-    for (std::size_t i = 0; i < node.Size(); ++i) {
-        const auto& [key, value] = node.Items()[i];
-        CollectLeaves(value, prefix + (array ? std::to_string(i) : key), leaves);
-    }
+    return leaves;
 }
 
 void AddList(std::vector<Row>& rows, const std::string& path, const std::vector<std::string>& items) {
@@ -254,18 +258,15 @@ void ExpectReport(const Json& report, const std::vector<Row>& rows) {
     std::set<std::string> named;
     for (const Row& row : rows) {
         named.insert(row.path);
-        const Json* value = report.Find(row.path);
-        if (value == nullptr) {
+        if (!report.contains(Pointer(row.path))) {
             ADD_FAILURE() << row.path << ": missing from the report, expected " << row.expected;
             continue;
         }
-        EXPECT_EQ(Text(*value), row.expected) << row.path;
+        EXPECT_EQ(Text(report.at(Pointer(row.path))), row.expected) << row.path;
     }
-    std::set<std::string> leaves;
-    CollectLeaves(report, "", &leaves);
-    for (const std::string& leaf : leaves)
+    for (const std::string& leaf : Leaves(report))
         EXPECT_TRUE(named.count(leaf) != 0)
-            << leaf << " is in the report but not in the table: " << Text(*report.Find(leaf));
+            << leaf << " is in the report but not in the table: " << Text(report.at(Pointer(leaf)));
 }
 
 TEST(FaceReport, HallFaceHoldsTheDefaultSkinFieldByField) {
@@ -284,8 +285,8 @@ TEST(FaceReport, SameModuleGivesTheSameTextTwice) {
     ASSERT_TRUE(Module().Loaded()) << Module().Error();
     const preview::ResourceCatalogue names(Module().Handle());
     // The tree face is reloaded in between: new bitmap handles, same report.
-    const std::string first = preview::ReportTreeFace(*Module().TreeFace(), names).Text();
-    const std::string second = preview::ReportTreeFace(*Module().TreeFace(), names).Text();
+    const std::string first = preview::JsonText(preview::ReportTreeFace(*Module().TreeFace(), names));
+    const std::string second = preview::JsonText(preview::ReportTreeFace(*Module().TreeFace(), names));
     EXPECT_EQ(first, second);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Reads the pictures the preview writes, PNG and BMP alike, without any
-// library, so that the same comparison runs in every build.
+// Reads the pictures the preview writes, PNG and BMP alike, with the same
+// code in every build, so that the same comparison runs everywhere.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -13,16 +13,12 @@ struct Image {
     std::vector<std::uint32_t> pixels;  // 0x00RRGGBB, top row first
 };
 
-// 8-bit RGB or RGBA, not interlaced (the alpha channel is dropped). False
-// with a reason for anything else or anything malformed.
+// Any PNG up to 16384 pixels a side, as RGB (an alpha channel is dropped).
+// False with a reason for anything malformed.
 bool DecodePng(const std::vector<std::uint8_t>& bytes, Image* image, std::string* error);
 // 24 or 32 bits per pixel, uncompressed, either row order.
 bool DecodeBmp(const std::vector<std::uint8_t>& bytes, Image* image, std::string* error);
-// Either format, told by its first bytes.
+// Either format, told by its first bytes; the error names the file.
 bool ReadImageFile(const std::string& path, Image* image, std::string* error);
-
-// A zlib stream (RFC 1950 around RFC 1951), with at most limit bytes of output.
-bool Inflate(const std::uint8_t* data, std::size_t size, std::size_t limit, std::vector<std::uint8_t>* out,
-             std::string* error);
 
 }  // namespace preview_test

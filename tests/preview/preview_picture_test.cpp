@@ -79,8 +79,7 @@ TEST_P(PreviewPictureTest, MatchesTheCommittedReference) {
     const std::string referencePath = std::string(SKIN_PREVIEW_REFERENCE_DIR) + "/" + c.name + ".png";
     Image reference;
     std::string error;
-    ASSERT_TRUE(preview_test::ReadImageFile(referencePath, &reference, &error))
-        << referencePath << ": " << error;
+    ASSERT_TRUE(preview_test::ReadImageFile(referencePath, &reference, &error)) << error;
 
     const preview_test::PictureDifference difference =
         preview_test::ComparePictures(actual, reference, kChannelTolerance, DesktopSchemeSwaps());
@@ -113,7 +112,7 @@ TEST(PreviewPictureFile, WrittenPictureReadsBackPixelForPixel) {
 
     Image image;
     std::string error;
-    ASSERT_TRUE(preview_test::ReadImageFile(path, &image, &error)) << path << ": " << error;
+    ASSERT_TRUE(preview_test::ReadImageFile(path, &image, &error)) << error;
     ASSERT_EQ(image.width, 7);
     ASSERT_EQ(image.height, 3);
     for (int y = 0; y < 3; ++y)

@@ -41,7 +41,8 @@ step_done() {
   echo "== $step_name: $step_seconds s"
 }
 
-packages=(cmake make googletest clang-14 llvm-14 g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386)
+packages=(cmake make googletest clang-14 llvm-14 g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386
+  libstb-dev nlohmann-json3-dev)
 
 missing_packages() {
   local p

@@ -50,7 +50,7 @@ int PrintFace(const preview::SkinModule& module, const std::string& face) {
         std::fprintf(stderr, "note: resource %s does not load from the module\n", name.c_str());
     const preview::Json report = face == "hall" ? preview::ReportHallFace(*module.HallFace(), names)
                                                 : preview::ReportTreeFace(*module.TreeFace(), names);
-    std::fputs(report.Text().c_str(), stdout);
+    std::fputs(preview::JsonText(report).c_str(), stdout);
     return 0;
 }
 
