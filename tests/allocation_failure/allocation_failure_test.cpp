@@ -11,6 +11,7 @@
 
 #include "entry.h"
 #include "failing_storage.h"
+#include "handle_names.h"
 #include "../face/loaded_module.h"
 #include "module_state.h"
 #include "skinpak1.h"
@@ -28,6 +29,7 @@
 #include <sanitizer/lsan_interface.h>
 #endif
 
+using skintest::Names;
 using skintest::SameSequence;
 using skintest::WindowSet;
 
@@ -61,12 +63,6 @@ long RefuseEachRequest(const std::function<void()>& prepare, const std::function
             return -1;
         }
     }
-}
-
-std::vector<std::string> Names(const WindowSet& windows, const WindowList& list) {
-    std::vector<std::string> names;
-    for (HWND w : list) names.push_back(windows.Name(w));
-    return names;
 }
 
 // Registers pairs named <prefix>N<i> and <prefix>R<i>, in lists with no room to spare.
