@@ -1,4 +1,4 @@
-// The pictures in res/ against the skin's catalogue: formats, colours, how
+// The pictures of packs/skinpak1/ against the skin's catalogue: formats, colours, how
 // pieces join, and the resource script that names them.
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #pragma once
-// The whole artwork: every file of res/ that the catalogue names.
+// The whole artwork: every picture of packs/skinpak1/pictures/ that the catalogue names.
 #include <string>
 #include <vector>
 
