@@ -4,14 +4,15 @@
 
 namespace art {
 
-Image renderBitmap(const BitmapSpec& item) {
-    Image img = item.paint(item.width, item.height);
-    if (img.width() != item.width || img.height() != item.height)
-        throw std::logic_error(std::string(item.name) + " was painted at the wrong size");
+Image renderBitmap(const PaintedBitmap& item) {
+    const catalogue::Entry& entry = item.entry;
+    Image img = item.paint(entry.width, entry.height);
+    if (img.width() != entry.width || img.height() != entry.height)
+        throw std::logic_error(std::string(entry.name) + " was painted at the wrong size");
     return img;
 }
 
-IconImage renderIconImage(const IconGroupSpec& group, const IconImageSpec& image) {
+IconImage renderIconImage(const DrawnIconGroup& group, const catalogue::IconImage& image) {
     const IconStyle style{image.size, image.bits};
     Image img(image.size, image.size);
     Canvas canvas(img, kIconDesignUnits);
@@ -22,13 +23,13 @@ IconImage renderIconImage(const IconGroupSpec& group, const IconImageSpec& image
 
 std::vector<ArtFile> renderArtwork() {
     std::vector<ArtFile> files;
-    for (const BitmapSpec& item : bitmapCatalogue())
-        files.push_back({std::string(item.name) + ".bmp",
-                         encodeBitmapFile(renderBitmap(item), item.bits, item.tableEntries)});
-    for (const IconGroupSpec& group : iconCatalogue()) {
+    for (const PaintedBitmap& item : bitmapCatalogue())
+        files.push_back({item.entry.fileName(),
+                         encodeBitmapFile(renderBitmap(item), item.entry.bits, item.entry.tableEntries)});
+    for (const DrawnIconGroup& group : iconCatalogue()) {
         std::vector<IconImage> images;
-        for (const IconImageSpec& image : group.images) images.push_back(renderIconImage(group, image));
-        files.push_back({std::string(group.name) + ".ico", encodeIconFile(images)});
+        for (const catalogue::IconImage& image : group.entry.images) images.push_back(renderIconImage(group, image));
+        files.push_back({group.entry.fileName(), encodeIconFile(images)});
     }
     return files;
 }

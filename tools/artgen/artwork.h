@@ -16,8 +16,8 @@ struct ArtFile {
 // Bitmaps, then icon groups, in catalogue order.
 std::vector<ArtFile> renderArtwork();
 
-Image renderBitmap(const BitmapSpec& item);
+Image renderBitmap(const PaintedBitmap& item);
 // The icon image as drawn, before it is reduced to its depth.
-IconImage renderIconImage(const IconGroupSpec& group, const IconImageSpec& image);
+IconImage renderIconImage(const DrawnIconGroup& group, const catalogue::IconImage& image);
 
 }  // namespace art

@@ -1,94 +1,133 @@
 #include "catalogue.h"
 
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <utility>
+
 #include "bitmaps.h"
 #include "pictograms.h"
 
 namespace art {
+namespace {
 
-const std::vector<BitmapSpec>& bitmapCatalogue() {
-    static const std::vector<BitmapSpec> table = {
-        // caption, frame, menu bar and status bar
-        {"CAPTION_BK", 10, 10, 24, 0, paintCaptionBack},
-        {"MENU_BK", 10, 10, 8, 256, paintMenuBack},
-        {"BAR_LEFT_BK", 450, 70, 24, 0, paintBarLeft},
-        {"BAR_RIGHT_BK", 10, 70, 24, 0, paintBarRight},
-        {"STATUSBAR_LEFT", 50, 30, 24, 0, paintStatusLeft},
-        {"STATUSBAR_MID", 10, 30, 24, 0, paintStatusMid},
-        {"STATUSBAR_RIGHT", 185, 30, 24, 0, paintStatusRight},
-        {"FRAME_TITLELEFT", 230, 50, 24, 0, paintTitleLeft},
-        {"FRAME_TITLEMID", 10, 50, 24, 0, paintTitleMid},
-        {"FRAME_TITLERIGHT", 421, 60, 24, 0, paintTitleRight},
-        {"FRAME_LEFT", 10, 10, 24, 0, paintFrameSide},
-        {"FRAME_RIGHT", 10, 10, 24, 0, paintFrameSide},
-        {"FRAME_TOP", 10, 10, 24, 0, paintFrameEdge},
-        {"FRAME_BOTTOM", 10, 10, 24, 0, paintFrameEdge},
-        // main tab strip
-        {"MAINTAB_BK", 10, 10, 24, 0, paintMainTabBack},
-        {"SELECT_MAINTAB_BK", 114, 21, 8, 256, paintMainTabSelected},
-        {"NOSELECT_MAINTAB_BK", 114, 21, 8, 256, paintMainTabUnselected},
-        // secondary tab strip
-        {"TAB_BK", 30, 9, 8, 256, paintTabBack},
-        {"SELECT_TAB_BK", 10, 10, 8, 256, paintTabSelected},
-        {"NOSELECT_TAB_BK", 21, 11, 8, 256, paintTabUnselected},
-        {"TAB_BK_90", 13, 21, 8, 256, paintTabBack90},
-        {"SELECT_TAB_BK_90", 114, 21, 8, 61, paintTabSelected90},
-        {"NOSELECT_TAB_BK_90", 114, 21, 8, 50, paintTabUnselected90},
-        // toolbar buttons, person list, splitter, tree
-        {"BUTTON_BK", 10, 10, 8, 256, paintButtonBack},
-        {"PERSONLIST_BK", 46, 36, 1, 2, paintListStripes},
-        {"SPLITTER_ROW", 8, 12, 24, 0, paintSplitterRow},
-        {"SPLITTER_COL", 12, 8, 24, 0, paintSplitterCol},
-        {"TREE_BK", 46, 36, 1, 2, paintListStripes},
-    };
-    return table;
+using catalogue::Entry;
+using catalogue::Kind;
+
+template <class Painter>
+using PainterTable = std::vector<std::pair<std::string_view, Painter>>;
+
+const PainterTable<BitmapPainter> kBitmapPainters = {
+    // caption, frame, menu bar and status bar
+    {"CAPTION_BK", paintCaptionBack},
+    {"MENU_BK", paintMenuBack},
+    {"BAR_LEFT_BK", paintBarLeft},
+    {"BAR_RIGHT_BK", paintBarRight},
+    {"STATUSBAR_LEFT", paintStatusLeft},
+    {"STATUSBAR_MID", paintStatusMid},
+    {"STATUSBAR_RIGHT", paintStatusRight},
+    {"FRAME_TITLELEFT", paintTitleLeft},
+    {"FRAME_TITLEMID", paintTitleMid},
+    {"FRAME_TITLERIGHT", paintTitleRight},
+    {"FRAME_LEFT", paintFrameSide},
+    {"FRAME_RIGHT", paintFrameSide},
+    {"FRAME_TOP", paintFrameEdge},
+    {"FRAME_BOTTOM", paintFrameEdge},
+    // main tab strip
+    {"MAINTAB_BK", paintMainTabBack},
+    {"SELECT_MAINTAB_BK", paintMainTabSelected},
+    {"NOSELECT_MAINTAB_BK", paintMainTabUnselected},
+    // secondary tab strip
+    {"TAB_BK", paintTabBack},
+    {"SELECT_TAB_BK", paintTabSelected},
+    {"NOSELECT_TAB_BK", paintTabUnselected},
+    {"TAB_BK_90", paintTabBack90},
+    {"SELECT_TAB_BK_90", paintTabSelected90},
+    {"NOSELECT_TAB_BK_90", paintTabUnselected90},
+    // toolbar buttons, person list, splitter, tree
+    {"BUTTON_BK", paintButtonBack},
+    {"PERSONLIST_BK", paintListStripes},
+    {"SPLITTER_ROW", paintSplitterRow},
+    {"SPLITTER_COL", paintSplitterCol},
+    {"TREE_BK", paintListStripes},
+};
+
+const PainterTable<Pictogram> kPictograms = {
+    // toolbar buttons
+    {"BAR_PAGE", drawPage},
+    {"BAR_ENTERROOM", drawEnterRoom},
+    {"BAR_SETUP", drawSetup},
+    {"BAR_HELP", drawHelp},
+    {"BAR_EXIT", drawExit},
+    {"BAR_ADD", drawAdd},
+    {"BAR_DEL", drawDelete},
+    {"BAR_PLAYER", drawPlayer},
+    // exit menu
+    {"WINEXIT_ALL", drawExitAll},
+    {"WINEXIT_WINDOW", drawExitWindow},
+    {"WINEXIT_USERCHANGE", drawUserChange},
+    // caption
+    {"CAPTION_MAX", drawCaptionMax},
+    {"CAPTION_MIN", drawCaptionMin},
+    {"CAPTION_NORMAL", drawCaptionRestore},
+    {"CAPTION_CLOSE", drawCaptionClose},
+    {"CAPTION_CLOSEONE", drawCloseOne},
+    // person statuses
+    {"PERSONLIST_WAIT", drawWaiting},
+    {"PERSONLIST_AGREE", drawAgreed},
+    {"PERSONLIST_PLAY", drawPlaying},
+    {"PERSONLIST_WATCH", drawWatching},
+    {"PERSONLIST_WORK", drawWorking},
+    {"PERSONLIST_FOOD", drawEating},
+    {"PERSONLIST_SLEEP", drawSleeping},
+    {"PERSONLIST_STOP", drawAway},
+    {"PERSONLIST_CALL", drawCalling},
+    {"PERSONLIST_FAST", drawHurrying},
+    // server and room tree
+    {"TREE_ROOT", drawTreeRoot},
+    {"TREE_FLODER", drawFolder},
+    {"TREE_LOAD", drawLoading},
+    {"TREE_SERVER", drawServer},
+    {"TREE_ROOM", drawRoom},
+    {"TREE_DOWNLOAD", drawDownload},
+    {"TREE_OPENEDROOM", drawOpenedRoom},
+    // the application's own icon
+    {"CAPTION_HALL", drawHall},
+};
+
+// Pairs each catalogue entry of the kind with its painter, in catalogue order.
+template <class Item, class Painter>
+std::vector<Item> match(const PainterTable<Painter>& painters, Kind kind, const char* what) {
+    std::vector<Item> items;
+    for (const Entry& entry : catalogue::Entries()) {
+        if (entry.kind != kind) continue;
+        const auto named = [&](const auto& row) { return row.first == entry.name; };
+        const auto count = std::count_if(painters.begin(), painters.end(), named);
+        if (count != 1)
+            throw std::logic_error(std::string(what) + " " + entry.name + " has " + std::to_string(count) +
+                                   " painters, 1 expected");
+        items.push_back({entry, std::find_if(painters.begin(), painters.end(), named)->second});
+    }
+    for (const auto& [name, painter] : painters) {
+        const Entry* entry = catalogue::Find(name);
+        if (entry == nullptr || entry->kind != kind)
+            throw std::logic_error("a painter names " + std::string(name) + ", which is no " + what +
+                                   " of the catalogue");
+    }
+    return items;
 }
 
-const std::vector<IconGroupSpec>& iconCatalogue() {
-    static const std::vector<IconGroupSpec> table = {
-        // toolbar buttons
-        {"BAR_PAGE", {{48, 8}, {32, 8}, {24, 8}}, drawPage},
-        {"BAR_ENTERROOM", {{48, 8}, {32, 8}, {24, 8}}, drawEnterRoom},
-        {"BAR_SETUP", {{48, 8}, {32, 8}, {24, 8}}, drawSetup},
-        {"BAR_HELP", {{48, 8}, {32, 8}, {24, 8}}, drawHelp},
-        {"BAR_EXIT", {{48, 8}, {32, 8}, {24, 8}}, drawExit},
-        {"BAR_ADD", {{48, 8}, {32, 8}, {24, 8}}, drawAdd},
-        {"BAR_DEL", {{24, 24}}, drawDelete},
-        {"BAR_PLAYER", {{24, 24}}, drawPlayer},
-        // exit menu
-        {"WINEXIT_ALL", {{32, 8}, {24, 8}}, drawExitAll},
-        {"WINEXIT_WINDOW", {{32, 8}, {24, 8}, {16, 8}}, drawExitWindow},
-        {"WINEXIT_USERCHANGE", {{32, 8}, {24, 8}}, drawUserChange},
-        // caption
-        {"CAPTION_MAX", {{16, 4}, {48, 8}, {32, 8}, {24, 8}, {16, 8}}, drawCaptionMax},
-        {"CAPTION_MIN", {{32, 8}, {24, 8}, {16, 8}}, drawCaptionMin},
-        {"CAPTION_NORMAL", {{32, 8}, {24, 8}, {16, 8}}, drawCaptionRestore},
-        {"CAPTION_CLOSE", {{32, 8}, {24, 8}, {16, 8}}, drawCaptionClose},
-        {"CAPTION_CLOSEONE", {{16, 4}, {16, 8}, {32, 4}, {32, 8}}, drawCloseOne},
-        // person statuses
-        {"PERSONLIST_WAIT", {{20, 8}}, drawWaiting},
-        {"PERSONLIST_AGREE", {{20, 8}}, drawAgreed},
-        {"PERSONLIST_PLAY", {{20, 24}}, drawPlaying},
-        {"PERSONLIST_WATCH", {{20, 8}}, drawWatching},
-        {"PERSONLIST_WORK", {{32, 8}}, drawWorking},
-        {"PERSONLIST_FOOD", {{32, 4}}, drawEating},
-        {"PERSONLIST_SLEEP", {{48, 24}}, drawSleeping},
-        {"PERSONLIST_STOP", {{32, 4}, {16, 4}}, drawAway},
-        {"PERSONLIST_CALL", {{64, 8}}, drawCalling},
-        {"PERSONLIST_FAST", {{32, 4}, {16, 4}}, drawHurrying},
-        // server and room tree
-        {"TREE_ROOT", {{16, 24}}, drawTreeRoot},
-        {"TREE_FLODER", {{16, 24}}, drawFolder},
-        {"TREE_LOAD", {{16, 24}}, drawLoading},
-        {"TREE_SERVER", {{16, 24}}, drawServer},
-        {"TREE_ROOM", {{16, 24}}, drawRoom},
-        {"TREE_DOWNLOAD", {{16, 24}}, drawDownload},
-        {"TREE_OPENEDROOM", {{16, 24}}, drawOpenedRoom},
-        // the application's own icon, for whoever loads it
-        {"CAPTION_HALL",
-         {{32, 1}, {32, 4}, {32, 8}, {16, 1}, {16, 4}, {16, 8}, {16, 24}, {32, 24}},
-         drawHall},
-    };
-    return table;
+}  // namespace
+
+const std::vector<PaintedBitmap>& bitmapCatalogue() {
+    static const std::vector<PaintedBitmap> items = match<PaintedBitmap>(kBitmapPainters, Kind::Bitmap, "bitmap");
+    return items;
+}
+
+const std::vector<DrawnIconGroup>& iconCatalogue() {
+    static const std::vector<DrawnIconGroup> items = match<DrawnIconGroup>(kPictograms, Kind::IconGroup, "icon group");
+    return items;
 }
 
 }  // namespace art

@@ -1,24 +1,16 @@
 #pragma once
-// Every bitmap and icon group of the skin, in the order the resource script
-// lists them, with the formats the module and its host rely on.
+// The painter of every bitmap and the pictogram of every icon group of the
+// skin catalogue; names, sizes, depths and images come from the catalogue.
 #include <vector>
 
 #include "canvas.h"
 #include "raster.h"
+#include "skin_catalogue.h"
 
 namespace art {
 
 // Paints a whole bitmap of the given size.
 using BitmapPainter = Image (*)(int width, int height);
-
-struct BitmapSpec {
-    const char* name;
-    int width;
-    int height;
-    int bits;          // 1, 8 or 24
-    int tableEntries;  // colour table entries; 0 for 24 bits
-    BitmapPainter paint;
-};
 
 struct IconStyle {
     int size;  // pixels across (icons are square)
@@ -30,19 +22,20 @@ struct IconStyle {
 // Draws a pictogram on a canvas 256 design units across.
 using Pictogram = void (*)(Canvas& canvas, const IconStyle& style);
 
-struct IconImageSpec {
-    int size;
-    int bits;
+struct PaintedBitmap {
+    const catalogue::Entry& entry;
+    BitmapPainter paint;
 };
 
-struct IconGroupSpec {
-    const char* name;
-    std::vector<IconImageSpec> images;  // in the group directory's order
+struct DrawnIconGroup {
+    const catalogue::Entry& entry;
     Pictogram draw;
 };
 
-const std::vector<BitmapSpec>& bitmapCatalogue();
-const std::vector<IconGroupSpec>& iconCatalogue();
+// In catalogue order. Throws std::logic_error unless every entry of the kind
+// has exactly one painter and every painter names an entry of the kind.
+const std::vector<PaintedBitmap>& bitmapCatalogue();
+const std::vector<DrawnIconGroup>& iconCatalogue();
 
 constexpr int kIconDesignUnits = 256;
 

@@ -37,18 +37,19 @@ std::string formatLabel(int size, int bits) {
 Image contactSheet() {
     // Measure first: icon rows, then bitmaps flowed into lines.
     int height = kMargin;
-    for (const IconGroupSpec& group : iconCatalogue()) {
+    for (const DrawnIconGroup& group : iconCatalogue()) {
         int tallest = 0;
-        for (const IconImageSpec& i : group.images) tallest = std::max(tallest, i.size);
+        for (const catalogue::IconImage& i : group.entry.images) tallest = std::max(tallest, i.size);
         height += tallest * kIconZoom + 2 * kGlyphHeight + 14;
     }
-    struct Placed { const BitmapSpec* item; int x, y, zoom; };
+    struct Placed { const PaintedBitmap* item; int x, y, zoom; };
     std::vector<Placed> bitmaps;
     int x = kMargin, lineHeight = 0;
     height += kMargin;
-    for (const BitmapSpec& item : bitmapCatalogue()) {
-        const int zoom = item.width >= 100 ? 2 : 4;
-        const int w = std::max(item.width * zoom, static_cast<int>(std::string(item.name).size()) * kGlyphWidth * 2);
+    for (const PaintedBitmap& item : bitmapCatalogue()) {
+        const catalogue::Entry& entry = item.entry;
+        const int zoom = entry.width >= 100 ? 2 : 4;
+        const int w = std::max(entry.width * zoom, static_cast<int>(std::string(entry.name).size()) * kGlyphWidth * 2);
         if (x + w > kWidth - kMargin) {
             x = kMargin;
             height += lineHeight;
@@ -56,18 +57,18 @@ Image contactSheet() {
         }
         bitmaps.push_back({&item, x, height, zoom});
         x += w + kMargin;
-        lineHeight = std::max(lineHeight, item.height * zoom + 2 * kGlyphHeight + 4 + kMargin);
+        lineHeight = std::max(lineHeight, entry.height * zoom + 2 * kGlyphHeight + 4 + kMargin);
     }
     height += lineHeight + kMargin;
 
     Image sheet(kWidth, height, Pixel{kPaper, 255});
     int y = kMargin;
-    for (const IconGroupSpec& group : iconCatalogue()) {
+    for (const DrawnIconGroup& group : iconCatalogue()) {
         int tallest = 0;
-        for (const IconImageSpec& i : group.images) tallest = std::max(tallest, i.size);
-        drawLabel(sheet, kMargin, y + tallest * kIconZoom / 2 - kGlyphHeight, group.name, kText, 2);
+        for (const catalogue::IconImage& i : group.entry.images) tallest = std::max(tallest, i.size);
+        drawLabel(sheet, kMargin, y + tallest * kIconZoom / 2 - kGlyphHeight, group.entry.name, kText, 2);
         int ix = kLabelColumn;
-        for (const IconImageSpec& item : group.images) {
+        for (const catalogue::IconImage& item : group.entry.images) {
             blit(sheet, storedIcon(renderIconImage(group, item)), ix, y, kIconZoom, true);
             drawLabel(sheet, ix, y + item.size * kIconZoom + 4, formatLabel(item.size, item.bits), kText, 1);
             ix += std::max(item.size * kIconZoom, 8 * kGlyphWidth) + 12;
@@ -75,7 +76,7 @@ Image contactSheet() {
         y += tallest * kIconZoom + 2 * kGlyphHeight + 14;
     }
     for (const Placed& p : bitmaps) {
-        drawLabel(sheet, p.x, p.y, p.item->name, kText, 2);
+        drawLabel(sheet, p.x, p.y, p.item->entry.name, kText, 2);
         blit(sheet, renderBitmap(*p.item), p.x, p.y + 2 * kGlyphHeight + 4, p.zoom, false);
     }
     return sheet;
