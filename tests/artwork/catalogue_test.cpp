@@ -1,20 +1,30 @@
-// The pictures of packs/skinpak1/ against the skin's catalogue: formats, colours, how
-// pieces join, and the resource script that names them.
+// The pictures of packs/skinpak1/ against the skin's catalogue: formats from
+// the catalogue's table, and the colours of the default pack's pictures, how
+// their pieces join and which of them share their pixels.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <set>
-#include <sstream>
 
 #include "picture_reader.h"
+#include "skin_catalogue.h"
 
 namespace artwork_test {
 namespace {
 
+using catalogue::Entry;
+using catalogue::Kind;
+
 const std::string kRes = RES_DIR;
+
+std::vector<std::string> NamesOf(Kind kind) {
+    std::vector<std::string> names;
+    for (const Entry& entry : catalogue::Entries())
+        if (entry.kind == kind) names.push_back(entry.name);
+    return names;
+}
 
 Colour rgb(int r, int g, int b) { return {r, g, b}; }
 Colour grey(int v) { return {v, v, v}; }
@@ -90,27 +100,20 @@ void expectRamp(const std::vector<Colour>& colours, Colour from, Colour to) {
 
 int luma(Colour c) { return (299 * c.r + 587 * c.g + 114 * c.b) / 1000; }
 
-struct BitmapRow {
-    const char* name;
-    int width, height, bits, tableEntries;
-    std::function<void(const Picture&)> picture;
-};
-
-void PrintTo(const BitmapRow& row, std::ostream* os) { *os << row.name; }
-
 const Colour kTitle = rgb(115, 127, 170);
 const Colour kBar = rgb(164, 171, 196);
 
-const BitmapRow kBitmaps[] = {
-    {"CAPTION_BK", 10, 10, 24, 0, [](const Picture& p) { expectFlat(p, rgb(157, 165, 195)); }},
-    {"MENU_BK", 10, 10, 8, 256,
+// How each bitmap of the default pack is coloured.
+const std::map<std::string, std::function<void(const Picture&)>> kPictures = {
+    {"CAPTION_BK", [](const Picture& p) { expectFlat(p, rgb(157, 165, 195)); }},
+    {"MENU_BK",
      [](const Picture& p) {
          std::set<int> levels;
          for (const Colour& c : p.pixels) levels.insert(c.r);
          expectGreys(p, levels.size(), 231, 237);
          EXPECT_GE(levels.size(), 4u) << "slightly mottled";
      }},
-    {"BAR_LEFT_BK", 450, 70, 24, 0,
+    {"BAR_LEFT_BK",
      [](const Picture& p) {
          expectDistinct(p, 251);
          const auto top = byFrequency(p);
@@ -118,7 +121,7 @@ const BitmapRow kBitmaps[] = {
          EXPECT_EQ((std::set<Colour>{kBar, rgb(152, 161, 192)}), firstTwo)
              << "most frequent: " << describe(top[0]) << " and " << describe(top[1]);
      }},
-    {"BAR_RIGHT_BK", 10, 70, 24, 0,
+    {"BAR_RIGHT_BK",
      [](const Picture& p) {
          const auto rows = rowColours(p);
          for (int y = 0; y < 6; ++y)
@@ -128,12 +131,12 @@ const BitmapRow kBitmaps[] = {
          EXPECT_EQ(describe(rgb(57, 63, 85)), describe(rows[7]));
          for (int y = 8; y < 70; ++y) EXPECT_EQ(describe(kBar), describe(rows[y])) << "row " << y;
      }},
-    {"STATUSBAR_LEFT", 50, 30, 24, 0,
+    {"STATUSBAR_LEFT",
      [](const Picture& p) {
          expectDistinct(p, 98);
          expectBlueGreys(p);
      }},
-    {"STATUSBAR_MID", 10, 30, 24, 0,
+    {"STATUSBAR_MID",
      [](const Picture& p) {
          const auto rows = rowColours(p);
          EXPECT_EQ(describe(grey(178)), describe(rows[0]));
@@ -142,17 +145,17 @@ const BitmapRow kBitmaps[] = {
          expectRamp({rows.begin() + 3, rows.begin() + 27}, rgb(118, 129, 171), rgb(161, 169, 197));
          for (int y = 27; y < 30; ++y) EXPECT_LT(luma(rows[y]), luma(rows[26])) << "row " << y << " is not darker";
      }},
-    {"STATUSBAR_RIGHT", 185, 30, 24, 0,
+    {"STATUSBAR_RIGHT",
      [](const Picture& p) {
          expectDistinct(p, 1195);
          expectBlueGreys(p);
      }},
-    {"FRAME_TITLELEFT", 230, 50, 24, 0,
+    {"FRAME_TITLELEFT",
      [](const Picture& p) {
          expectDistinct(p, 226);
          expectMostly(p, kTitle);
      }},
-    {"FRAME_TITLEMID", 10, 50, 24, 0,
+    {"FRAME_TITLEMID",
      [](const Picture& p) {
          const auto rows = rowColours(p);
          for (int y = 36; y < 50; ++y) EXPECT_EQ(describe(kTitle), describe(rows[y])) << "row " << y;
@@ -160,27 +163,27 @@ const BitmapRow kBitmaps[] = {
          expectRamp({rows.begin() + 1, rows.begin() + 37}, rows[1], kTitle);
          expectBlueGreys(p);
      }},
-    {"FRAME_TITLERIGHT", 421, 60, 24, 0,
+    {"FRAME_TITLERIGHT",
      [](const Picture& p) {
          expectDistinct(p, 152);
          expectMostly(p, kTitle);
      }},
-    {"FRAME_LEFT", 10, 10, 24, 0, [](const Picture& p) { expectFlat(p, rgb(119, 131, 172)); }},
-    {"FRAME_RIGHT", 10, 10, 24, 0, [](const Picture& p) { expectFlat(p, rgb(119, 131, 172)); }},
-    {"FRAME_TOP", 10, 10, 24, 0, [](const Picture& p) { expectFlat(p, rgb(123, 134, 175)); }},
-    {"FRAME_BOTTOM", 10, 10, 24, 0, [](const Picture& p) { expectFlat(p, rgb(123, 134, 175)); }},
-    {"MAINTAB_BK", 10, 10, 24, 0, [](const Picture& p) { expectFlat(p, kBar); }},
-    {"SELECT_MAINTAB_BK", 114, 21, 8, 256,
+    {"FRAME_LEFT", [](const Picture& p) { expectFlat(p, rgb(119, 131, 172)); }},
+    {"FRAME_RIGHT", [](const Picture& p) { expectFlat(p, rgb(119, 131, 172)); }},
+    {"FRAME_TOP", [](const Picture& p) { expectFlat(p, rgb(123, 134, 175)); }},
+    {"FRAME_BOTTOM", [](const Picture& p) { expectFlat(p, rgb(123, 134, 175)); }},
+    {"MAINTAB_BK", [](const Picture& p) { expectFlat(p, kBar); }},
+    {"SELECT_MAINTAB_BK",
      [](const Picture& p) {
          expectGreys(p, 19, 128, 231);
          expectMostly(p, grey(164));
      }},
-    {"NOSELECT_MAINTAB_BK", 114, 21, 8, 256,
+    {"NOSELECT_MAINTAB_BK",
      [](const Picture& p) {
          expectGreys(p, 19, 128, 231);
          expectMostly(p, grey(153));
      }},
-    {"TAB_BK", 30, 9, 8, 256,
+    {"TAB_BK",
      [](const Picture& p) {
          std::vector<Colour> columns;
          for (int x = 0; x < p.width; ++x) {
@@ -191,12 +194,12 @@ const BitmapRow kBitmaps[] = {
          expectRamp({columns.begin(), columns.end() - 1}, rgb(112, 124, 168), rgb(205, 209, 224));
          EXPECT_EQ(describe(rgb(232, 234, 241)), describe(columns.back()));
      }},
-    {"SELECT_TAB_BK", 10, 10, 8, 256, [](const Picture& p) { expectFlat(p, grey(184)); }},
-    {"NOSELECT_TAB_BK", 21, 11, 8, 256, [](const Picture& p) { expectFlat(p, grey(192)); }},
-    {"TAB_BK_90", 13, 21, 8, 256, [](const Picture& p) { expectGreys(p, 45, 145, 244); }},
-    {"SELECT_TAB_BK_90", 114, 21, 8, 61, [](const Picture& p) { expectGreys(p, 59, 145, 243); }},
-    {"NOSELECT_TAB_BK_90", 114, 21, 8, 50, [](const Picture& p) { expectGreys(p, 48, 129, 230); }},
-    {"BUTTON_BK", 10, 10, 8, 256,
+    {"SELECT_TAB_BK", [](const Picture& p) { expectFlat(p, grey(184)); }},
+    {"NOSELECT_TAB_BK", [](const Picture& p) { expectFlat(p, grey(192)); }},
+    {"TAB_BK_90", [](const Picture& p) { expectGreys(p, 45, 145, 244); }},
+    {"SELECT_TAB_BK_90", [](const Picture& p) { expectGreys(p, 59, 145, 243); }},
+    {"NOSELECT_TAB_BK_90", [](const Picture& p) { expectGreys(p, 48, 129, 230); }},
+    {"BUTTON_BK",
      [](const Picture& p) {
          std::set<int> levels;
          std::vector<int> rowSums;
@@ -215,20 +218,20 @@ const BitmapRow kBitmaps[] = {
              EXPECT_LT(rowSums[y], rowSums[y - 1]) << "row " << y << " is not darker than the one above";
          EXPECT_GE(levels.size(), 12u) << "slightly mottled";
      }},
-    {"PERSONLIST_BK", 46, 36, 1, 2,
+    {"PERSONLIST_BK",
      [](const Picture& p) {
          const auto rows = rowColours(p);
          for (int y = 0; y < p.height; ++y)
              EXPECT_EQ(describe(y % 2 == 0 ? rgb(142, 148, 170) : rgb(163, 168, 186)), describe(rows[y])) << "row " << y;
      }},
-    {"SPLITTER_ROW", 8, 12, 24, 0, [](const Picture& p) { expectFlat(p, rgb(213, 215, 214)); }},
-    {"SPLITTER_COL", 12, 8, 24, 0,
+    {"SPLITTER_ROW", [](const Picture& p) { expectFlat(p, rgb(213, 215, 214)); }},
+    {"SPLITTER_COL",
      [](const Picture& p) {
          const auto rows = rowColours(p);
          for (int y = 0; y < 7; ++y) EXPECT_EQ(describe(rgb(213, 215, 214)), describe(rows[y])) << "row " << y;
          EXPECT_EQ(describe(rgb(166, 167, 168)), describe(rows[7]));
      }},
-    {"TREE_BK", 46, 36, 1, 2,
+    {"TREE_BK",
      [](const Picture& p) {
          const auto rows = rowColours(p);
          for (int y = 0; y < p.height; ++y)
@@ -236,12 +239,37 @@ const BitmapRow kBitmaps[] = {
      }},
 };
 
+// The table itself: every bitmap before every icon group, each name once.
+TEST(Catalogue, TwentyEightBitmapsThenThirtyFourIconGroups) {
+    std::size_t bitmaps = 0, groups = 0;
+    std::set<std::string> names;
+    for (const Entry& entry : catalogue::Entries()) {
+        SCOPED_TRACE(entry.name);
+        EXPECT_TRUE(names.insert(entry.name).second) << "named twice";
+        EXPECT_EQ(&entry, catalogue::Find(entry.name)) << "found by its name";
+        if (entry.kind == Kind::Bitmap) {
+            EXPECT_EQ(0u, groups) << "a bitmap after an icon group";
+            EXPECT_TRUE(entry.images.empty()) << "a bitmap with icon images";
+            ++bitmaps;
+        } else {
+            EXPECT_EQ(0, entry.width | entry.height | entry.bits | entry.tableEntries) << "an icon group with a size";
+            EXPECT_FALSE(entry.images.empty()) << "an icon group without images";
+            ++groups;
+        }
+        EXPECT_EQ(std::string(entry.name) == "CAPTION_HALL", entry.loadedInto == nullptr)
+            << "loaded into " << (entry.loadedInto ? entry.loadedInto : "nothing") << "; only CAPTION_HALL stays unloaded";
+    }
+    EXPECT_EQ(28u, bitmaps);
+    EXPECT_EQ(34u, groups);
+    EXPECT_EQ(nullptr, catalogue::Find("NO_SUCH_PICTURE"));
+}
+
 BitmapFile loadBitmap(const std::string& name) { return readBitmap(readFile(kRes + "/" + name + ".bmp")); }
 
-class Bitmaps : public testing::TestWithParam<BitmapRow> {};
+class Bitmaps : public testing::TestWithParam<std::string> {};
 
 TEST_P(Bitmaps, FormatAndPicture) {
-    const BitmapRow& row = GetParam();
+    const Entry& row = *catalogue::Find(GetParam());
     const BitmapFile b = loadBitmap(row.name);
     EXPECT_EQ(40u, b.headerSize);
     EXPECT_EQ(row.width, b.width);
@@ -251,19 +279,35 @@ TEST_P(Bitmaps, FormatAndPicture) {
     EXPECT_EQ(0u, b.compression);
     EXPECT_EQ(static_cast<std::uint32_t>(row.tableEntries), b.clrUsed) << "colour table entries in the header";
     EXPECT_EQ(static_cast<std::size_t>(row.tableEntries), b.table.size()) << "colour table entries in the file";
-    row.picture(b.picture);
+    const auto picture = kPictures.find(row.name);
+    ASSERT_NE(kPictures.end(), picture) << "the colours of " << row.name << " are not described";
+    picture->second(b.picture);
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, Bitmaps, testing::ValuesIn(kBitmaps),
-                         [](const testing::TestParamInfo<BitmapRow>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Catalogue, Bitmaps, testing::ValuesIn(NamesOf(Kind::Bitmap)),
+                         [](const testing::TestParamInfo<std::string>& info) { return info.param; });
+
+TEST(Bitmaps, EveryDescribedPictureIsABitmapOfTheCatalogue) {
+    for (const auto& [name, check] : kPictures) {
+        const Entry* entry = catalogue::Find(name);
+        EXPECT_TRUE(entry != nullptr && entry->kind == Kind::Bitmap) << name << " is no bitmap of the catalogue";
+    }
+}
 
 TEST(Bitmaps, TwinsHaveTheSamePixels) {
-    const std::pair<const char*, const char*> twins[] = {
-        {"FRAME_TOP", "FRAME_BOTTOM"}, {"FRAME_LEFT", "FRAME_RIGHT"}, {"PERSONLIST_BK", "TREE_BK"}};
-    for (const auto& [a, b] : twins) {
-        SCOPED_TRACE(std::string(a) + " and " + b);
-        EXPECT_TRUE(loadBitmap(a).picture.pixels == loadBitmap(b).picture.pixels);
+    int twins = 0;
+    for (const Entry& a : catalogue::Entries()) {
+        if (a.sharesPixelsWith == nullptr) continue;
+        ++twins;
+        SCOPED_TRACE(std::string(a.name) + " and " + a.sharesPixelsWith);
+        const Entry* b = catalogue::Find(a.sharesPixelsWith);
+        ASSERT_NE(nullptr, b) << "the twin is not in the catalogue";
+        ASSERT_EQ(Kind::Bitmap, a.kind);
+        ASSERT_EQ(Kind::Bitmap, b->kind);
+        EXPECT_STREQ(a.name, b->sharesPixelsWith ? b->sharesPixelsWith : "(none)") << "twins name each other";
+        EXPECT_TRUE(loadBitmap(a.name).picture.pixels == loadBitmap(b->name).picture.pixels);
     }
+    EXPECT_EQ(6, twins) << "bitmaps with a twin: FRAME_TOP/FRAME_BOTTOM, FRAME_LEFT/FRAME_RIGHT, PERSONLIST_BK/TREE_BK";
 }
 
 // Where the host puts pieces side by side, the touching columns match the
@@ -286,52 +330,6 @@ TEST(Bitmaps, PiecesOfAStripJoinWithoutASeam) {
             EXPECT_EQ(describe(middle.at(0, y)), describe(piece.at(x, y))) << "row " << y;
     }
 }
-
-struct IconRow {
-    const char* name;
-    std::vector<std::pair<int, int>> images;  // size, bits per pixel, in stored order
-};
-
-void PrintTo(const IconRow& row, std::ostream* os) { *os << row.name; }
-
-const std::vector<std::pair<int, int>> kToolbarSizes = {{48, 8}, {32, 8}, {24, 8}};
-
-const IconRow kIcons[] = {
-    {"BAR_PAGE", kToolbarSizes},
-    {"BAR_ENTERROOM", kToolbarSizes},
-    {"BAR_SETUP", kToolbarSizes},
-    {"BAR_HELP", kToolbarSizes},
-    {"BAR_EXIT", kToolbarSizes},
-    {"BAR_ADD", kToolbarSizes},
-    {"BAR_DEL", {{24, 24}}},
-    {"BAR_PLAYER", {{24, 24}}},
-    {"WINEXIT_ALL", {{32, 8}, {24, 8}}},
-    {"WINEXIT_WINDOW", {{32, 8}, {24, 8}, {16, 8}}},
-    {"WINEXIT_USERCHANGE", {{32, 8}, {24, 8}}},
-    {"CAPTION_MAX", {{16, 4}, {48, 8}, {32, 8}, {24, 8}, {16, 8}}},
-    {"CAPTION_MIN", {{32, 8}, {24, 8}, {16, 8}}},
-    {"CAPTION_NORMAL", {{32, 8}, {24, 8}, {16, 8}}},
-    {"CAPTION_CLOSE", {{32, 8}, {24, 8}, {16, 8}}},
-    {"CAPTION_CLOSEONE", {{16, 4}, {16, 8}, {32, 4}, {32, 8}}},
-    {"PERSONLIST_WAIT", {{20, 8}}},
-    {"PERSONLIST_AGREE", {{20, 8}}},
-    {"PERSONLIST_PLAY", {{20, 24}}},
-    {"PERSONLIST_WATCH", {{20, 8}}},
-    {"PERSONLIST_WORK", {{32, 8}}},
-    {"PERSONLIST_FOOD", {{32, 4}}},
-    {"PERSONLIST_SLEEP", {{48, 24}}},
-    {"PERSONLIST_STOP", {{32, 4}, {16, 4}}},
-    {"PERSONLIST_CALL", {{64, 8}}},
-    {"PERSONLIST_FAST", {{32, 4}, {16, 4}}},
-    {"TREE_ROOT", {{16, 24}}},
-    {"TREE_FLODER", {{16, 24}}},
-    {"TREE_LOAD", {{16, 24}}},
-    {"TREE_SERVER", {{16, 24}}},
-    {"TREE_ROOM", {{16, 24}}},
-    {"TREE_DOWNLOAD", {{16, 24}}},
-    {"TREE_OPENEDROOM", {{16, 24}}},
-    {"CAPTION_HALL", {{32, 1}, {32, 4}, {32, 8}, {16, 1}, {16, 4}, {16, 8}, {16, 24}, {32, 24}}},
-};
 
 const std::vector<Colour> kStandard16 = {
     rgb(0, 0, 0),     rgb(128, 0, 0),   rgb(0, 128, 0),   rgb(128, 128, 0), rgb(0, 0, 128),   rgb(128, 0, 128),
@@ -356,12 +354,12 @@ int maskAgreementPercent(const IconImage& a, const IconImage& b) {
     return either ? 100 * both / either : 100;
 }
 
-class IconGroups : public testing::TestWithParam<IconRow> {};
+class IconGroups : public testing::TestWithParam<std::string> {};
 
 TEST_P(IconGroups, ImagesInCatalogueOrderAsMaskedDibs) {
-    const IconRow& row = GetParam();
+    const Entry& row = *catalogue::Find(GetParam());
     int type = 0;
-    const std::vector<IconImage> images = readIcon(readFile(kRes + "/" + row.name + ".ico"), &type);
+    const std::vector<IconImage> images = readIcon(readFile(kRes + "/" + row.fileName()), &type);
     EXPECT_EQ(1, type) << "an icon file, not a cursor";
     ASSERT_EQ(row.images.size(), images.size());
     for (std::size_t i = 0; i < images.size(); ++i) {
@@ -411,34 +409,8 @@ TEST_P(IconGroups, ImagesInCatalogueOrderAsMaskedDibs) {
             << "image " << i << " does not draw the same pictogram as image 0";
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, IconGroups, testing::ValuesIn(kIcons),
-                         [](const testing::TestParamInfo<IconRow>& info) { return info.param.name; });
-
-std::vector<std::string> scriptStatements() {
-    std::ifstream in(kRes + "/skinpak1.rc");
-    std::vector<std::string> out;
-    std::string line;
-    while (std::getline(in, line)) {
-        const auto comment = line.find("//");
-        if (comment != std::string::npos) line.erase(comment);
-        std::istringstream words(line);
-        std::string word, statement;
-        while (words >> word) statement += (statement.empty() ? "" : " ") + word;
-        if (!statement.empty()) out.push_back(statement);
-    }
-    return out;
-}
-
-TEST(ResourceScript, NamesEveryPictureOnceInChineseInCatalogueOrder) {
-    std::vector<std::string> expected = {"LANGUAGE 0x04, 0x02"};
-    for (const BitmapRow& b : kBitmaps)
-        expected.push_back(std::string(b.name) + " BITMAP \"" + b.name + ".bmp\"");
-    for (const IconRow& i : kIcons) expected.push_back(std::string(i.name) + " ICON \"" + i.name + ".ico\"");
-    EXPECT_EQ(expected, scriptStatements());
-    std::size_t images = 0;
-    for (const IconRow& i : kIcons) images += i.images.size();
-    EXPECT_EQ(72u, images) << "icon images numbered 1 to 72";
-}
+INSTANTIATE_TEST_SUITE_P(Catalogue, IconGroups, testing::ValuesIn(NamesOf(Kind::IconGroup)),
+                         [](const testing::TestParamInfo<std::string>& info) { return info.param; });
 
 }  // namespace
 }  // namespace artwork_test
