@@ -1,27 +1,28 @@
 #include "resource_catalogue.h"
 
 #include "gdi_pictures.h"
-#include "resource_names.h"
+#include "skin_catalogue.h"
 
 namespace preview {
 
 ResourceCatalogue::ResourceCatalogue(HMODULE module) {
-    for (const char* name : kBitmapResourceNames) {
-        HBITMAP bitmap = LoadBitmapA(module, name);
-        Picture picture = ReadBitmap(bitmap);
-        if (bitmap != nullptr) DeleteObject(bitmap);
-        if (picture.Empty())
-            missing_.push_back(name);
-        else
-            bitmaps_.push_back(NamedPicture{name, std::move(picture)});
-    }
-    for (const char* name : kIconResourceNames) {
-        // Shared icons stay with the module: nothing to give back.
-        HICON icon = LoadIconA(module, name);
-        if (icon == nullptr)
-            missing_.push_back(name);
-        else
-            icons_.emplace_back(icon, name);
+    for (const catalogue::Entry& entry : catalogue::Entries()) {
+        if (entry.kind == catalogue::Kind::Bitmap) {
+            HBITMAP bitmap = LoadBitmapA(module, entry.name);
+            Picture picture = ReadBitmap(bitmap);
+            if (bitmap != nullptr) DeleteObject(bitmap);
+            if (picture.Empty())
+                missing_.push_back(entry.name);
+            else
+                bitmaps_.push_back(NamedPicture{entry.name, std::move(picture)});
+        } else {
+            // Shared icons stay with the module: nothing to give back.
+            HICON icon = LoadIconA(module, entry.name);
+            if (icon == nullptr)
+                missing_.push_back(entry.name);
+            else
+                icons_.emplace_back(icon, entry.name);
+        }
     }
 }
 

@@ -16,13 +16,13 @@ namespace preview {
 
 class ResourceCatalogue {
 public:
-    // Loads every name of the resource script from the module.
+    // Loads every bitmap and icon group of the skin catalogue from the module.
     explicit ResourceCatalogue(HMODULE module);
     ResourceCatalogue(const ResourceCatalogue&) = delete;
     ResourceCatalogue& operator=(const ResourceCatalogue&) = delete;
 
     // "null" for a null handle; otherwise every bitmap resource with the same
-    // size and pixels, in the script's order, joined by '|' (several
+    // size and pixels, in the catalogue's order, joined by '|' (several
     // resources share their pixels); "host" when none matches.
     std::string NameOfBitmap(HBITMAP bitmap) const;
     // "null", the icon group the shared handle was loaded from, or "host".
