@@ -90,7 +90,7 @@ TEST_P(ResourceCatalogueTest, NamesTheHandle) {
 INSTANTIATE_TEST_SUITE_P(Handles, ResourceCatalogueTest, ::testing::ValuesIn(kCases),
                          [](const ::testing::TestParamInfo<NamingCase>& info) { return std::string(info.param.name); });
 
-TEST(ResourceCatalogue, EveryNameOfTheScriptLoadsFromTheModule) {
+TEST(ResourceCatalogue, EveryNameOfTheCatalogueLoadsFromTheModule) {
     ASSERT_TRUE(Module().Loaded()) << Module().Error();
     const ResourceCatalogue names(Module().Handle());
     std::string missing;
