@@ -1,7 +1,7 @@
 #pragma once
-// A record of the platform calls that no window can observe: deletions,
-// library releases, debugger output, frame updates. Only tests read it; the
-// module never does.
+// A record of the platform calls that no window can observe: resource loads,
+// system colours read, deletions, library releases, debugger output, frame
+// updates. Only tests read it; the module never does.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -9,9 +9,11 @@
 namespace platform_trace {
 
 struct Call {
-    std::string function;  // "DeleteObject", "FreeLibrary", "OutputDebugStringA", "SetWindowPos"
-    const void* handle;    // the object, library or window named by the call; null for none
-    std::string detail;    // debugger text, or the flags of SetWindowPos as "0x2027"
+    std::string function;  // "LoadBitmapA", "LoadIconA", "GetSysColor", "DeleteObject", "FreeLibrary",
+                           // "OutputDebugStringA", "SetWindowPos"
+    const void* handle;    // the object loaded, or the object, library or window named by the call; null for none
+    std::string detail;    // resource name ("#N" for a number), colour index, debugger text,
+                           // or the flags of SetWindowPos as "0x2027"
 
     bool operator==(const Call& other) const {
         return function == other.function && handle == other.handle && detail == other.detail;

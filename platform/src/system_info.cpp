@@ -48,6 +48,7 @@ constexpr COLORREF kSystemColors[] = {
 }  // namespace
 
 extern "C" DWORD WINAPI GetSysColor(int nIndex) {
+    win32::RecordCall("GetSysColor", nullptr, std::to_string(nIndex));
     if (nIndex < 0 || nIndex >= static_cast<int>(std::size(kSystemColors))) return 0;
     return kSystemColors[nIndex];
 }

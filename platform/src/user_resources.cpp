@@ -5,6 +5,7 @@
 #include "gdi_objects.h"
 #include "last_error.h"
 #include "module_resources.h"
+#include "trace_record.h"
 
 namespace win32 {
 namespace {
@@ -14,12 +15,14 @@ constexpr int kDisplayDepth = 32;
 
 std::shared_ptr<Icon> FindIconLocked(HICON icon) { return FindAs<Icon>(HandleValue(icon), Kind::Icon); }
 
-}  // namespace
-}  // namespace win32
+// A resource named by number is written "#N", as resource scripts write it.
+std::string ResourceNameDetail(LPCSTR name) {
+    if (!name) return "null";
+    if (IS_INTRESOURCE(name)) return "#" + std::to_string(reinterpret_cast<ULONG_PTR>(name));
+    return name;
+}
 
-using namespace win32;
-
-extern "C" HBITMAP WINAPI LoadBitmapA(HINSTANCE hInstance, LPCSTR lpBitmapName) {
+HBITMAP LoadBitmapFrom(HINSTANCE hInstance, LPCSTR lpBitmapName) {
     // The platform's own bitmaps (no module) are not provided here.
     if (!hInstance || !lpBitmapName) return Fail<HBITMAP>(ERROR_RESOURCE_DATA_NOT_FOUND, nullptr);
     std::shared_ptr<ModuleResources> module = ResourcesFor(hInstance);
@@ -38,7 +41,7 @@ extern "C" HBITMAP WINAPI LoadBitmapA(HINSTANCE hInstance, LPCSTR lpBitmapName) 
     return MakeHandle<HBITMAP>(handle);
 }
 
-extern "C" HICON WINAPI LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName) {
+HICON LoadIconFrom(HINSTANCE hInstance, LPCSTR lpIconName) {
     // The platform's own icons (no module) are not provided here.
     if (!hInstance || !lpIconName) return Fail<HICON>(ERROR_RESOURCE_DATA_NOT_FOUND, nullptr);
     std::shared_ptr<ModuleResources> module = ResourcesFor(hInstance);
@@ -73,6 +76,25 @@ extern "C" HICON WINAPI LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName) {
     if (!handle) return Fail<HICON>(ERROR_NOT_ENOUGH_MEMORY, nullptr);
     module->icons.emplace(static_cast<std::size_t>(group), handle);
     return MakeHandle<HICON>(handle);
+}
+
+}  // namespace
+}  // namespace win32
+
+using namespace win32;
+
+// Both loaders are traced with their result, so that a test can hold a
+// module's loads to their order.
+extern "C" HBITMAP WINAPI LoadBitmapA(HINSTANCE hInstance, LPCSTR lpBitmapName) {
+    HBITMAP bitmap = LoadBitmapFrom(hInstance, lpBitmapName);
+    RecordCall("LoadBitmapA", bitmap, ResourceNameDetail(lpBitmapName));
+    return bitmap;
+}
+
+extern "C" HICON WINAPI LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName) {
+    HICON icon = LoadIconFrom(hInstance, lpIconName);
+    RecordCall("LoadIconA", icon, ResourceNameDetail(lpIconName));
+    return icon;
 }
 
 extern "C" BOOL WINAPI GetIconInfo(HICON hIcon, PICONINFO piconinfo) {

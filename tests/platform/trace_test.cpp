@@ -22,11 +22,31 @@ TEST(Trace, RecordsLibraryReleasesEvenOfUnknownHandles) {
     platform_trace::Clear();
     HMODULE module = LoadLibraryA(TESTLIB_FILE);
     ASSERT_NE(nullptr, module);
+    platform_trace::Clear();  // the library's start-up loads pictures of its own
     EXPECT_TRUE(FreeLibrary(module));
     HMODULE bogus = reinterpret_cast<HMODULE>(static_cast<ULONG_PTR>(0x5000));
     EXPECT_FALSE(FreeLibrary(bogus));
     const std::vector<Call> expected = {{"FreeLibrary", module, ""}, {"FreeLibrary", bogus, ""}};
     EXPECT_EQ(expected, platform_trace::Take());
+}
+
+TEST(Trace, RecordsLoadsWithTheirResultAndColoursWithTheirIndex) {
+    HMODULE module = LoadLibraryA(TESTLIB_FILE);
+    ASSERT_NE(nullptr, module);
+    platform_trace::Clear();
+    HBITMAP bitmap = LoadBitmapA(module, "RGB24");
+    HBITMAP missing = LoadBitmapA(module, MAKEINTRESOURCEA(999));
+    HICON icon = LoadIconA(module, "small");
+    GetSysColor(COLOR_BTNFACE);
+    ASSERT_NE(nullptr, bitmap);
+    ASSERT_EQ(nullptr, missing);
+    const std::vector<Call> expected = {{"LoadBitmapA", bitmap, "RGB24"},
+                                        {"LoadBitmapA", nullptr, "#999"},
+                                        {"LoadIconA", icon, "small"},
+                                        {"GetSysColor", nullptr, "15"}};
+    EXPECT_EQ(expected, platform_trace::Take());
+    DeleteObject(bitmap);
+    FreeLibrary(module);
 }
 
 TEST(Trace, RecordsDebuggerTextAndFrameUpdates) {
