@@ -1,5 +1,8 @@
-# skin_add_msvc_abi_binary(<name> <DLL|EXE> SOURCES <c++ files>... [DEF <file>]
+# skin_add_msvc_abi_binary(<name> <DLL|EXE> [SOURCES <c++ files>...] [DEF <file>]
 #                          [OBJECTS <objects>...] [INCLUDES <dirs>...] [LIBS <libs>...])
+#
+# OBJECTS may name objects compiled once by skin_msvc_abi_objects for several
+# binaries.
 #
 # Builds <name>.dll or <name>.exe in the platform compiler's own C++ ABI:
 # clang compiles for i686-pc-windows-msvc, so the compiler itself lays out the
@@ -38,26 +41,26 @@ add_custom_command(
 add_custom_target(skin_msvc_abi_runtime
   DEPENDS ${skin_msvc_abi_runtime}/libmsvcrt_cxx.a ${skin_msvc_abi_runtime}/type_info_vtable.o)
 
-function(skin_add_msvc_abi_binary name kind)
-  cmake_parse_arguments(ARG "" "DEF" "SOURCES;OBJECTS;INCLUDES;LIBS" ${ARGN})
-  set(out ${CMAKE_CURRENT_BINARY_DIR}/${name}_msvc_abi)
+# skin_msvc_abi_objects(<out var> <folder> <c++ files>... [INCLUDES <dirs>...])
+# Compiles each source once, into <folder> of the current binary directory;
+# <out var> names the objects, for binaries that share them.
+function(skin_msvc_abi_objects out_var folder)
+  cmake_parse_arguments(ARG "" "" "INCLUDES" ${ARGN})
+  set(out ${CMAKE_CURRENT_BINARY_DIR}/${folder})
   set(flags ${SKIN_MSVC_ABI_FLAGS})
   # The release build gives each function a section of its own, so that the
   # linker drops what nothing uses, and keeps its debug information in a file
   # beside the binary, linked to it by name. Data keeps its sections: a
   # virtual table's name is an alias into the block that carries its type
   # data, and GNU ld loses such aliases once that block is a section alone.
-  set(release_link)
   if(CMAKE_BUILD_TYPE STREQUAL "MinSizeRel")
     list(APPEND flags -ffunction-sections -gdwarf-4)
-    set(release_link -Wl,--gc-sections)
   endif()
   foreach(dir IN LISTS ARG_INCLUDES)
     list(APPEND flags -I${dir})
   endforeach()
-
   set(objects)
-  foreach(source IN LISTS ARG_SOURCES)
+  foreach(source IN LISTS ARG_UNPARSED_ARGUMENTS)
     get_filename_component(source "${source}" ABSOLUTE)
     get_filename_component(stem "${source}" NAME_WE)
     set(object ${out}/${stem}.obj)
@@ -73,6 +76,20 @@ function(skin_add_msvc_abi_binary name kind)
       VERBATIM)
     list(APPEND objects ${object})
   endforeach()
+  set(${out_var} ${objects} PARENT_SCOPE)
+endfunction()
+
+function(skin_add_msvc_abi_binary name kind)
+  cmake_parse_arguments(ARG "" "DEF" "SOURCES;OBJECTS;INCLUDES;LIBS" ${ARGN})
+  set(objects)
+  if(ARG_SOURCES)
+    skin_msvc_abi_objects(objects ${name}_msvc_abi ${ARG_SOURCES} INCLUDES ${ARG_INCLUDES})
+  endif()
+  set(release_link)
+  if(CMAKE_BUILD_TYPE STREQUAL "MinSizeRel")
+    set(release_link -Wl,--gc-sections)
+  endif()
+
 
   if(kind STREQUAL "DLL")
     set(file ${CMAKE_BINARY_DIR}/${name}.dll)

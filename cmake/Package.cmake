@@ -4,7 +4,7 @@
 include_guard(GLOBAL)
 
 set(skin_import_dir ${CMAKE_BINARY_DIR}/import)
-set(skin_def ${PROJECT_SOURCE_DIR}/face/skinpak1.def)
+set(skin_def ${SKIN_PACK_BUILD_DIR}/skinpak1/skinpak1.def)
 find_program(SKIN_LLVM_DLLTOOL NAMES llvm-dlltool-14 llvm-dlltool REQUIRED)
 # skinpak1.lib is in the platform linker's own format; libskinpak1.dll.a in
 # mingw-w64's.

@@ -1,4 +1,4 @@
-# skin_add_resources(<target> <rc file>)
+# skin_add_resources(<target> <rc file> [PICTURES <files>...])
 #
 # Puts the bitmaps and icons that a resource script names into <target>.
 # Windows: the script is one more source, compiled by the platform's resource
@@ -31,11 +31,18 @@ function(skin_resource_pictures out rc_path)
   set(${out} ${pictures} PARENT_SCOPE)
 endfunction()
 
+# A script written by the build names its pictures with PICTURES, as it
+# cannot be read when the build is configured.
 function(skin_add_resources target rc_file)
+  cmake_parse_arguments(ARG "" "" "PICTURES" ${ARGN})
   get_filename_component(rc_path "${rc_file}" ABSOLUTE)
   get_filename_component(rc_dir "${rc_path}" DIRECTORY)
   get_filename_component(rc_stem "${rc_path}" NAME_WE)
-  skin_resource_pictures(pictures ${rc_path})
+  if(DEFINED ARG_PICTURES)
+    set(pictures ${ARG_PICTURES})
+  else()
+    skin_resource_pictures(pictures ${rc_path})
+  endif()
 
   if(WIN32)
     target_sources(${target} PRIVATE ${rc_path})

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "stem_copy.h"
 #include "storage_failure.h"
 
 namespace {
@@ -11,16 +12,6 @@ namespace {
 size_t TablePictureCount(int entry, int groups) {
     const size_t seats = static_cast<size_t>(entry + kRoomFewestSeats);
     return static_cast<size_t>(groups) * (4 + 2 * seats) + 2;
-}
-
-// Copies a stem with its terminating zero and leaves the rest of the target
-// as it was. A source that fills its whole buffer without a zero is cut
-// short, so neither buffer is ever passed.
-void CopyStem(char (&target)[kRoomStemBytes], const char (&source)[kRoomStemBytes]) {
-    size_t length = 0;
-    while (length + 1 < kRoomStemBytes && source[length] != '\0') ++length;
-    for (size_t i = 0; i < length; ++i) target[i] = source[i];
-    target[length] = '\0';
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 namespace skin {
 
 HINSTANCE g_hInstance = nullptr;
+SkinValues g_values = {};
 CHallShowElements g_hallFace __attribute__((init_priority(1000)));
 CTreeShowElements g_treeFace __attribute__((init_priority(1000)));
 

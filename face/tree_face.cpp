@@ -12,6 +12,6 @@ CTreeShowElements* GetTreeFace() {
     // Registrations survive: only the graphics are given back and loaded anew.
     face.ReleaseObjects();
     face.m_arrIcon.clear();
-    skin::LoadTreeSkin(face, skin::g_hInstance);
+    skin::LoadTreeSkin(face, skin::g_values.tree, skin::g_hInstance);
     return &face;
 }

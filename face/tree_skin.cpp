@@ -1,5 +1,7 @@
 #include "tree_skin.h"
 
+#include "skin_colour.h"
+
 namespace skin {
 namespace {
 
@@ -10,10 +12,10 @@ constexpr const char* kTreeIcons[kTreeIconCount] = {
 
 }  // namespace
 
-void LoadTreeSkin(CTreeShowElements& tree, HINSTANCE instance) {
-    tree.m_clrBack = GetSysColor(COLOR_BTNFACE);
-    tree.m_clrText = RGB(0, 0, 0);
-    tree.m_clrLine = RGB(0xCA, 0xCA, 0xCA);
+void LoadTreeSkin(CTreeShowElements& tree, const TreeValues& values, HINSTANCE instance) {
+    WriteColour(tree.m_clrBack, values.back);
+    WriteColour(tree.m_clrText, values.text);
+    WriteColour(tree.m_clrLine, values.line);
     // A failed load still takes its place, so the other indices keep their meaning.
     for (const char* name : kTreeIcons) tree.m_arrIcon.push_back(LoadIconA(instance, name));
     tree.m_hbmBack = LoadBitmapA(instance, "TREE_BK");

@@ -64,6 +64,7 @@ typedef struct tagBITMAP {
 #define RGB(r, g, b) ((COLORREF)(((BYTE)(r) | ((WORD)((BYTE)(g)) << 8)) | (((DWORD)(BYTE)(b)) << 16)))
 
 #define ERROR_NOT_ENOUGH_MEMORY 8L
+#define ERROR_BAD_FORMAT 11L
 #define PAGE_READWRITE 0x04
 #define DLL_PROCESS_DETACH 0
 #define DLL_PROCESS_ATTACH 1

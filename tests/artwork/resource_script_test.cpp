@@ -58,13 +58,6 @@ TEST(ResourceScript, NamesEveryPictureOnceInChineseInCatalogueOrder) {
     EXPECT_EQ(72u, images) << "icon images numbered 1 to 72";
 }
 
-// The committed script is the one the module is built from today.
-TEST(ResourceScript, SameStatementsAsTheCommittedScript) {
-    std::ifstream committed(kRes + "/skinpak1.rc");
-    ASSERT_TRUE(committed) << kRes << "/skinpak1.rc";
-    EXPECT_EQ(statements(committed), statements(scriptForFolder()));
-}
-
 TEST(ResourceScript, NamesEveryPictureFileOfTheFolderOnce) {
     std::multiset<std::string> named;
     std::istringstream script(catalogue::ResourceScript(kRes));

@@ -1,0 +1,25 @@
+#pragma once
+// A pack folder: its values file and its pictures, checked against the
+// catalogue and the values block.
+#include <filesystem>
+#include <string>
+
+#include "problems.h"
+#include "skin_values.h"
+
+namespace kit {
+
+constexpr const char* kValuesFile = "pack.toml";
+constexpr const char* kPicturesFolder = "pictures";
+
+struct PackFolder {
+    std::filesystem::path root;
+    skin::SkinValues values;
+    Problems problems;  // every problem found; the pack makes a module only when empty
+};
+
+// Reads pack.toml and checks that pictures/ holds every picture of the
+// catalogue, each in its catalogue form, and nothing else.
+PackFolder ReadPackFolder(const std::filesystem::path& root);
+
+}  // namespace kit

@@ -1,0 +1,186 @@
+#include "pack_values.h"
+
+#include <algorithm>
+#include <cstring>
+#include <set>
+#include <toml++/toml.h>
+
+#include "colour_text.h"
+#include "pack_keys.h"
+
+namespace kit {
+namespace {
+
+constexpr std::size_t kMaxStemLength = skin::kStemBytes - 1;
+
+class Reader {
+public:
+    Reader(const std::string& shownAs, skin::SkinValues& values, Problems& problems)
+        : shownAs_(shownAs), values_(values), problems_(problems) {}
+
+    void Read(const toml::table& root) {
+        ReadName(root);
+        std::set<std::string> tables;
+        for (const PackKey& key : PackKeys()) tables.insert(key.table);
+        for (auto&& [name, node] : root) {
+            if (name.str() == "name") continue;
+            if (!tables.count(std::string(name.str()))) {
+                Report(name.source(), "unknown table or key \"" + std::string(name.str()) + "\"");
+            } else if (!node.is_table()) {
+                Report(node.source(), "\"" + std::string(name.str()) + "\" must be a table ([" +
+                                          std::string(name.str()) + "])");
+            }
+        }
+        for (const std::string& table : tables)
+            if (const toml::table* values = root[table].as_table()) ReadTable(table, *values);
+            else if (!root.contains(table)) Report(root.source(), "the table [" + table + "] is missing");
+    }
+
+private:
+    void ReadName(const toml::table& root) {
+        const toml::node* node = root.get("name");
+        if (node == nullptr) return Report(root.source(), "the pack's \"name\" is missing");
+        const std::optional<std::string> name = node->value_exact<std::string>();
+        if (!name) return Report(node->source(), "\"name\" must be a string");
+        std::string moduleName, why;
+        if (!ModuleNameFor(*name, moduleName, why)) return Report(node->source(), why);
+        std::memcpy(values_.moduleName, moduleName.c_str(), moduleName.size() + 1);
+    }
+
+    void ReadTable(const std::string& table, const toml::table& values) {
+        for (auto&& [name, node] : values) {
+            const bool known = std::any_of(PackKeys().begin(), PackKeys().end(), [&](const PackKey& key) {
+                return table == key.table && name.str() == key.key;
+            });
+            if (!known) Report(name.source(), "unknown key \"" + std::string(name.str()) + "\" in [" + table + "]");
+        }
+        for (const PackKey& key : PackKeys()) {
+            if (table != key.table) continue;
+            const toml::node* node = values.get(key.key);
+            if (node == nullptr) {
+                if (key.required)
+                    Report(values.source(), "[" + table + "] has no \"" + std::string(key.key) + "\"");
+                continue;
+            }
+            ReadValue(key, *node);
+        }
+    }
+
+    void ReadValue(const PackKey& key, const toml::node& node) {
+        unsigned char* at = reinterpret_cast<unsigned char*>(&values_) + key.offset;
+        switch (key.kind) {
+            case ValueKind::Colour: {
+                const std::optional<std::string> text = node.value_exact<std::string>();
+                if (!text) return Report(node.source(), Named(key) + " must be a colour string such as \"#RRGGBB\"");
+                skin::SkinColour colour{};
+                std::string why;
+                if (!ParseColour(*text, colour, why)) return Report(node.source(), Named(key) + ": " + why);
+                std::memcpy(at, &colour, sizeof colour);
+                return;
+            }
+            case ValueKind::Size: {
+                const std::optional<std::int64_t> size = node.value_exact<std::int64_t>();
+                if (!size) return Report(node.source(), Named(key) + " must be an integer");
+                if (*size < 0 || *size > INT16_MAX)
+                    return Report(node.source(), Named(key) + " is " + std::to_string(*size) +
+                                                     ": a size is from 0 to 32767 (its field holds 16 bits)");
+                const std::int16_t value = static_cast<std::int16_t>(*size);
+                std::memcpy(at, &value, sizeof value);
+                return;
+            }
+            case ValueKind::Stem:
+                return ReadStem(key, node, reinterpret_cast<char*>(at));
+            case ValueKind::Stems: {
+                const toml::array* stems = node.as_array();
+                if (stems == nullptr || stems->size() != skin::kRoomStems)
+                    return Report(node.source(), Named(key) + " must be an array of " +
+                                                     std::to_string(skin::kRoomStems) +
+                                                     " strings, for tables of 2 to 6 seats");
+                for (std::size_t i = 0; i < skin::kRoomStems; ++i)
+                    ReadStem(key, *stems->get(i), reinterpret_cast<char*>(at) + i * skin::kStemBytes);
+                return;
+            }
+        }
+    }
+
+    void ReadStem(const PackKey& key, const toml::node& node, char* buffer) {
+        const std::optional<std::string> stem = node.value_exact<std::string>();
+        if (!stem) return Report(node.source(), Named(key) + " must be a string");
+        if (stem->empty()) return Report(node.source(), Named(key) + " is empty");
+        if (stem->size() > kMaxStemLength)
+            return Report(node.source(), Named(key) + " \"" + *stem + "\" is " + std::to_string(stem->size()) +
+                                             " bytes: a stem holds at most " + std::to_string(kMaxStemLength) +
+                                             " (its buffer is 20 bytes with the terminating zero)");
+        for (unsigned char c : *stem)
+            if (c < 0x21 || c > 0x7E)
+                return Report(node.source(), Named(key) + " \"" + *stem +
+                                                 "\": a stem is a file-name stem of printable ASCII, without spaces");
+        std::memcpy(buffer, stem->c_str(), stem->size() + 1);
+    }
+
+    static std::string Named(const PackKey& key) { return std::string(key.table) + "." + key.key; }
+
+    void Report(const toml::source_region& where, std::string message) {
+        Problem problem{shownAs_, 0, 0, std::move(message)};
+        if (where.begin.line > 0) {
+            problem.line = static_cast<int>(where.begin.line);
+            problem.column = static_cast<int>(where.begin.column);
+        }
+        problems_.push_back(std::move(problem));
+    }
+
+    const std::string& shownAs_;
+    skin::SkinValues& values_;
+    Problems& problems_;
+};
+
+skin::SkinValues EmptyValues() {
+    skin::SkinValues values;
+    std::memset(&values, 0, sizeof values);
+    std::memcpy(values.magic, skin::kValuesMagic, sizeof values.magic);
+    values.version = skin::kValuesVersion;
+    values.size = sizeof values;
+    for (const PackKey& key : PackKeys()) {
+        if (key.kind != ValueKind::Colour) continue;
+        const skin::SkinColour unset{skin::kColourUnset};
+        std::memcpy(reinterpret_cast<unsigned char*>(&values) + key.offset, &unset, sizeof unset);
+    }
+    return values;
+}
+
+}  // namespace
+
+bool ModuleNameFor(const std::string& packName, std::string& moduleName, std::string& why) {
+    constexpr std::size_t kLongest = skin::kModuleNameBytes - sizeof(".dll");
+    if (packName.empty() || packName.size() > kLongest) {
+        why = "the pack name must be 1 to " + std::to_string(kLongest) + " characters";
+        return false;
+    }
+    for (char c : packName) {
+        const bool usable = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+                            c == '-';
+        if (!usable) {
+            why = "the pack name \"" + packName + "\" names the module file: use letters, digits, '_' and '-' only";
+            return false;
+        }
+    }
+    moduleName = packName + ".dll";
+    return true;
+}
+
+void ReadPackValues(const std::filesystem::path& path, const std::string& shownAs, skin::SkinValues& values,
+                    Problems& problems) {
+    values = EmptyValues();
+    toml::table root;
+    try {
+        root = toml::parse_file(path.string());
+    } catch (const toml::parse_error& error) {
+        const toml::source_position at = error.source().begin;
+        problems.push_back(Problem{shownAs, static_cast<int>(at.line), static_cast<int>(at.column),
+                                   std::string(error.description())});
+        return;
+    }
+    Reader(shownAs, values, problems).Read(root);
+}
+
+}  // namespace kit

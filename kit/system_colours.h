@@ -1,0 +1,13 @@
+#pragma once
+// The platform's system colours by name, as pack files write them.
+#include <optional>
+#include <string_view>
+
+namespace kit {
+
+// The index of "COLOR_BTNFACE" and its kind; nothing for an unknown name.
+std::optional<int> SystemColourIndex(std::string_view name);
+// The name of a system colour index; empty for one the platform does not define.
+std::string_view SystemColourName(int index);
+
+}  // namespace kit

@@ -1,0 +1,116 @@
+// The values file read into the values block: the default pack whole, and
+// every kind of bad input reported with its file, line and column, all of
+// them in one reading.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+
+#include "colour_text.h"
+#include "pack_keys.h"
+#include "pack_values.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> Read(const std::string& text, skin::SkinValues* out = nullptr) {
+    const fs::path path = fs::path(testing::TempDir()) / "pack.toml";
+    std::ofstream(path) << text;
+    skin::SkinValues values;
+    kit::Problems problems;
+    kit::ReadPackValues(path, "pack.toml", values, problems);
+    if (out != nullptr) *out = values;
+    std::vector<std::string> lines;
+    for (const kit::Problem& problem : problems) lines.push_back(problem.Text());
+    return lines;
+}
+
+std::string DefaultPack() {
+    std::ifstream in(DEFAULT_PACK_TOML);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The default pack with one line replaced.
+std::string WithLine(const std::string& from, const std::string& to) {
+    std::string text = DefaultPack();
+    const size_t at = text.find(from);
+    EXPECT_NE(std::string::npos, at) << from;
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+TEST(PackValues, TheDefaultPackReadsWholeAndEveryColourReadsBackAsWritten) {
+    skin::SkinValues values;
+    ASSERT_EQ(std::vector<std::string>{}, Read(DefaultPack(), &values));
+    EXPECT_EQ(0, std::memcmp(values.magic, skin::kValuesMagic, sizeof values.magic));
+    EXPECT_EQ(skin::kValuesVersion, values.version);
+    EXPECT_EQ(sizeof values, values.size);
+    EXPECT_STREQ("skinpak1.dll", values.moduleName);
+    EXPECT_STREQ("room6", values.room.stems[4]);
+    EXPECT_EQ(skin::kColourUnset, values.personList.person[3].word) << "person4 has no key";
+    const std::string text = DefaultPack();
+    for (const kit::PackKey& key : kit::PackKeys()) {
+        if (key.kind != kit::ValueKind::Colour) continue;
+        skin::SkinColour colour;
+        std::memcpy(&colour, reinterpret_cast<const char*>(&values) + key.offset, sizeof colour);
+        const std::string written = kit::ColourText(colour);
+        if (written.empty()) continue;
+        EXPECT_NE(std::string::npos, text.find("\n" + std::string(key.key) + " = \"" + written + "\""))
+            << key.table << "." << key.key << " reads back as " << written;
+    }
+}
+
+TEST(PackValues, ColoursAreRedFirstInTheFileAndInTheLowByteOfTheBlock) {
+    const struct {
+        const char* text;
+        std::uint32_t word;
+    } rows[] = {
+        {"#FF0000", 0x000000FF}, {"#00FF00", 0x0000FF00}, {"#0000ff", 0x00FF0000},
+        {"#5971A5", 0x00A57159}, {"system:COLOR_BTNFACE", skin::kColourSystem | 15},
+        {"system:COLOR_MENUBAR", skin::kColourSystem | 30},
+    };
+    for (const auto& row : rows) {
+        skin::SkinColour colour{};
+        std::string why;
+        ASSERT_TRUE(kit::ParseColour(row.text, colour, why)) << row.text << ": " << why;
+        EXPECT_EQ(row.word, colour.word) << row.text;
+    }
+}
+
+TEST(PackValues, EveryProblemIsReportedWithItsPlace) {
+    const struct {
+        const char* what;
+        std::string text;
+        std::vector<std::string> expected;
+    } rows[] = {
+        {"syntax error", WithLine("[tree]", "[tree"),
+         {"pack.toml:58:6: Error while parsing table header: expected ']', saw '\\n'"}},
+        {"misspelt key", WithLine("caption_text =", "caption_txt ="),
+         {"pack.toml:35:1: unknown key \"caption_txt\" in [caption]", "pack.toml:33:1: [caption] has no \"caption_text\""}},
+        {"unknown table", DefaultPack() + "[chat]\nvalue1 = 1\n", {"pack.toml:62:2: unknown table or key \"chat\""}},
+        {"junk colour", WithLine("menu = \"#6A76A4\"", "menu = \"#6A76G4\""),
+         {"pack.toml:36:8: caption.menu: \"#6A76G4\" is not a colour: 'G' is not a hex digit"}},
+        {"short colour", WithLine("menu = \"#6A76A4\"", "menu = \"#fffff\""),
+         {"pack.toml:36:8: caption.menu: \"#fffff\" is not a colour: write \"#RRGGBB\" or \"system:COLOR_…\""}},
+        {"unknown system colour", WithLine("system:COLOR_HIGHLIGHTTEXT", "system:COLOR_HILITE"),
+         {"pack.toml:49:11: person_list.person8: \"COLOR_HILITE\" is not a system colour (such as COLOR_BTNFACE)"}},
+        {"colour of the wrong type", WithLine("line = \"#CACACA\"", "line = 0xCACACA"),
+         {"pack.toml:61:8: tree.line must be a colour string such as \"#RRGGBB\""}},
+        {"size out of range", WithLine("size3 = 11", "size3 = 40000"),
+         {"pack.toml:55:9: splitter.size3 is 40000: a size is from 0 to 32767 (its field holds 16 bits)"}},
+        {"negative size", WithLine("tab_size2 = 40", "tab_size2 = -1"),
+         {"pack.toml:11:13: main_tab.tab_size2 is -1: a size is from 0 to 32767 (its field holds 16 bits)"}},
+        {"long stem", WithLine("\"headpic\"", "\"headpictures_of_20ch\""),
+         {"pack.toml:50:17: person_list.head_pic_stem \"headpictures_of_20ch\" is 20 bytes: a stem holds at most 19 "
+          "(its buffer is 20 bytes with the terminating zero)"}},
+        {"too few stems", WithLine(", \"room6\"]", "]"),
+         {"pack.toml:40:9: room.stems must be an array of 5 strings, for tables of 2 to 6 seats"}},
+        {"name not a file name", WithLine("name = \"skinpak1\"", "name = \"skin pak\""),
+         {"pack.toml:1:8: the pack name \"skin pak\" names the module file: use letters, digits, '_' and '-' only"}},
+        {"missing table", WithLine("[exit]\nback = \"system:COLOR_BTNFACE\"\ntext = \"#000000\"\n", ""),
+         {"pack.toml:1:1: the table [exit] is missing"}},
+    };
+    for (const auto& row : rows) EXPECT_EQ(row.expected, Read(row.text)) << row.what;
+}
+
+}  // namespace
