@@ -1,13 +1,28 @@
 #include "pack_values.h"
 
-#include <cstring>
-
 namespace skin {
+namespace {
+
+// The module's own build has no C library headers: plain loops instead.
+bool SameBytes(const char* a, const char* b, size_t count) {
+    for (size_t i = 0; i < count; ++i)
+        if (a[i] != b[i]) return false;
+    return true;
+}
+
+bool HoldsZero(const char* text, size_t count) {
+    for (size_t i = 0; i < count; ++i)
+        if (text[i] == '\0') return true;
+    return false;
+}
+
+}  // namespace
 
 bool ReadPackValues(SkinValues& values) {
-    std::memcpy(&values, skin_pack_values, sizeof values);
-    return std::memcmp(values.magic, kValuesMagic, sizeof values.magic) == 0 && values.version == kValuesVersion &&
-           values.size == sizeof values && std::memchr(values.moduleName, '\0', sizeof values.moduleName) != nullptr;
+    unsigned char* to = reinterpret_cast<unsigned char*>(&values);
+    for (size_t i = 0; i < sizeof values; ++i) to[i] = skin_pack_values[i];
+    return SameBytes(values.magic, kValuesMagic, sizeof values.magic) && values.version == kValuesVersion &&
+           values.size == sizeof values && HoldsZero(values.moduleName, sizeof values.moduleName);
 }
 
 }  // namespace skin
