@@ -9,10 +9,13 @@
 
 #include "panel_handle_fields.h"
 #include "tab_element.h"
+#include "window_pairs.h"
 #include "window_set.h"
 
+using skintest::AddPair;
 using skintest::Alive;
 using skintest::FillHandles;
+using skintest::Names;
 using skintest::ReleaseOrder;
 using skintest::SameSequence;
 using skintest::WindowSet;
@@ -74,17 +77,6 @@ void operator delete(void* block) noexcept {
 void operator delete(void* block, std::size_t) noexcept { operator delete(block); }
 
 namespace {
-
-std::vector<std::string> Names(const WindowSet& windows, const WindowList& list) {
-    std::vector<std::string> names;
-    for (HWND w : list) names.push_back(windows.Name(w));
-    return names;
-}
-
-void AddPair(WindowSet& windows, CMFCShowElement& element, const std::string& suffix) {
-    element.m_arrNotifyWnd.push_back(windows.Add("N" + suffix));
-    element.m_arrRedrawWnd.push_back(windows.Add("R" + suffix));
-}
 
 HBITMAP NewBitmap() { return CreateBitmap(2, 2, 1, 32, nullptr); }
 

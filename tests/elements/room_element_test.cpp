@@ -12,6 +12,7 @@
 
 #include "room_element.h"
 #include "handle_names.h"
+#include "window_pairs.h"
 #include "window_set.h"
 
 using skintest::AddPair;
