@@ -50,6 +50,8 @@ HeapProbe probe;
 
 }  // namespace
 
+// The lists' storage requests come here too, through failing_storage.cpp,
+// so that the delete below gives their blocks back.
 void* operator new(std::size_t size) {
     if (probe.armed) {
         if (probe.allocations++ == probe.failAt) throw std::bad_alloc();
@@ -57,16 +59,6 @@ void* operator new(std::size_t size) {
     }
     if (void* block = std::malloc(size != 0 ? size : 1)) return block;
     throw std::bad_alloc();
-}
-
-// The lists ask for storage in this form; it comes from the one above, so
-// that the delete below gives it back.
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    try {
-        return operator new(size);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
 }
 
 void operator delete(void* block) noexcept {
