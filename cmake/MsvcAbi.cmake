@@ -16,7 +16,24 @@ include_guard(GLOBAL)
 find_program(SKIN_MSVC_ABI_CLANG NAMES clang-14 clang REQUIRED)
 # Cached, as the function is called from directories that did not include this file first.
 set(skin_msvc_abi_dir ${CMAKE_CURRENT_LIST_DIR}/../msvc_abi CACHE INTERNAL "")
-set(skin_libstdcxx /usr/lib/gcc/i686-w64-mingw32/12-posix/include/c++ CACHE INTERNAL "")
+
+# libstdc++'s headers are those of the cross compiler this build already uses
+# (the posix thread model, see mingw-i686.cmake), wherever its version put them.
+execute_process(
+  COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=include/c++
+  OUTPUT_VARIABLE skin_libstdcxx OUTPUT_STRIP_TRAILING_WHITESPACE
+  RESULT_VARIABLE skin_libstdcxx_result)
+# A compiler that has no such directory prints the name back unchanged.
+if(NOT skin_libstdcxx_result EQUAL 0 OR NOT IS_ABSOLUTE "${skin_libstdcxx}"
+   OR NOT EXISTS "${skin_libstdcxx}/i686-w64-mingw32/bits/c++config.h")
+  message(FATAL_ERROR
+    "No mingw-w64 libstdc++ headers: looked for include/c++ with "
+    "i686-w64-mingw32/bits/c++config.h beneath it, as told by "
+    "'${CMAKE_CXX_COMPILER} -print-file-name=include/c++' (answered "
+    "'${skin_libstdcxx}'). Install the posix thread model's mingw-w64 g++ "
+    "(Debian: g++-mingw-w64-i686-posix).")
+endif()
+set(skin_libstdcxx ${skin_libstdcxx} CACHE INTERNAL "")
 
 # What every translation unit of this ABI is compiled with. Without a C++
 # runtime of its own the module raises nothing; a failed allocation is

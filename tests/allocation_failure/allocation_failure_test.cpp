@@ -11,10 +11,10 @@
 
 #include "entry.h"
 #include "failing_storage.h"
-#include "handle_names.h"
 #include "../face/loaded_module.h"
 #include "module_state.h"
 #include "skinpak1.h"
+#include "window_pairs.h"
 #include "window_set.h"
 
 #if defined(__has_feature)

@@ -9,10 +9,13 @@
 
 #include "panel_handle_fields.h"
 #include "tab_element.h"
+#include "window_pairs.h"
 #include "window_set.h"
 
+using skintest::AddPair;
 using skintest::Alive;
 using skintest::FillHandles;
+using skintest::Names;
 using skintest::ReleaseOrder;
 using skintest::SameSequence;
 using skintest::WindowSet;
@@ -47,6 +50,8 @@ HeapProbe probe;
 
 }  // namespace
 
+// The lists' storage requests come here too, through failing_storage.cpp,
+// so that the delete below gives their blocks back.
 void* operator new(std::size_t size) {
     if (probe.armed) {
         if (probe.allocations++ == probe.failAt) throw std::bad_alloc();
@@ -54,16 +59,6 @@ void* operator new(std::size_t size) {
     }
     if (void* block = std::malloc(size != 0 ? size : 1)) return block;
     throw std::bad_alloc();
-}
-
-// The lists ask for storage in this form; it comes from the one above, so
-// that the delete below gives it back.
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    try {
-        return operator new(size);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
 }
 
 void operator delete(void* block) noexcept {
@@ -74,17 +69,6 @@ void operator delete(void* block) noexcept {
 void operator delete(void* block, std::size_t) noexcept { operator delete(block); }
 
 namespace {
-
-std::vector<std::string> Names(const WindowSet& windows, const WindowList& list) {
-    std::vector<std::string> names;
-    for (HWND w : list) names.push_back(windows.Name(w));
-    return names;
-}
-
-void AddPair(WindowSet& windows, CMFCShowElement& element, const std::string& suffix) {
-    element.m_arrNotifyWnd.push_back(windows.Add("N" + suffix));
-    element.m_arrRedrawWnd.push_back(windows.Add("R" + suffix));
-}
 
 HBITMAP NewBitmap() { return CreateBitmap(2, 2, 1, 32, nullptr); }
 

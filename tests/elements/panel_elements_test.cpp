@@ -6,26 +6,18 @@
 #include <new>
 
 #include "panel_handle_fields.h"
+#include "window_pairs.h"
 #include "window_set.h"
 
+using skintest::AddPair;
 using skintest::Alive;
 using skintest::FillHandles;
+using skintest::Names;
 using skintest::ReleaseOrder;
 using skintest::SameSequence;
 using skintest::WindowSet;
 
 namespace {
-
-std::vector<std::string> Names(const WindowSet& windows, const WindowList& list) {
-    std::vector<std::string> names;
-    for (HWND w : list) names.push_back(windows.Name(w));
-    return names;
-}
-
-void AddPair(WindowSet& windows, CMFCShowElement& element, const std::string& suffix) {
-    element.m_arrNotifyWnd.push_back(windows.Add("N" + suffix));
-    element.m_arrRedrawWnd.push_back(windows.Add("R" + suffix));
-}
 
 // An element constructed over garbage, so that a field its constructor
 // forgets shows.

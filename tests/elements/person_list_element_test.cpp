@@ -10,6 +10,7 @@
 
 #include "person_list_element.h"
 #include "handle_names.h"
+#include "window_pairs.h"
 #include "window_set.h"
 
 using skintest::AddPair;

@@ -12,6 +12,7 @@
 
 #include "room_element.h"
 #include "handle_names.h"
+#include "window_pairs.h"
 #include "window_set.h"
 
 using skintest::AddPair;
@@ -57,19 +58,11 @@ int TimesFreed(const void* block) {
 
 }  // namespace heapwatch
 
+// The lists' storage requests come here too, through failing_storage.cpp,
+// so that the delete below gives their blocks back.
 void* operator new(std::size_t size) {
     if (void* block = std::malloc(size == 0 ? 1 : size)) return block;
     throw std::bad_alloc();
-}
-
-// The lists ask for storage in this form; it comes from the one above, so
-// that the delete below gives it back.
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    try {
-        return operator new(size);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
 }
 
 void operator delete(void* block) noexcept {

@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "show_element.h"
+#include "window_pairs.h"
 #include "window_set.h"
 
+using skintest::AddPair;
+using skintest::Names;
 using skintest::SameSequence;
 using skintest::WindowSet;
 
@@ -15,16 +18,7 @@ struct Registrations {
 
     // Registers a pair named "N<i>"/"R<i>" for each index given.
     void AddPairs(std::initializer_list<int> indices) {
-        for (int i : indices) AddPair(element, i);
-    }
-    void AddPair(CMFCShowElement& target, int i) {
-        target.m_arrNotifyWnd.push_back(windows.Add("N" + std::to_string(i)));
-        target.m_arrRedrawWnd.push_back(windows.Add("R" + std::to_string(i)));
-    }
-    std::vector<std::string> Names(const WindowList& list) const {
-        std::vector<std::string> names;
-        for (HWND w : list) names.push_back(windows.Name(w));
-        return names;
+        for (int i : indices) AddPair(windows, element, std::to_string(i));
     }
 };
 
@@ -53,7 +47,7 @@ TEST(ShowElementRefresh, PairsAppendedByAHandlerWaitForTheNextPass) {
     r.AddPairs({0});
     HWND n0 = r.element.m_arrNotifyWnd[0];
     r.windows.onMessage = [&](HWND w, UINT) {
-        if (w == n0 && r.element.m_arrNotifyWnd.size() == 1) r.AddPair(r.element, 5);
+        if (w == n0 && r.element.m_arrNotifyWnd.size() == 1) AddPair(r.windows, r.element, "5");
     };
     r.element.RefreshWindows();
     EXPECT_TRUE(SameSequence({"N0 WM_FACECHANGED(0,0) invalid[]"}, r.windows.TakeLog()));
@@ -65,7 +59,7 @@ TEST(ShowElementRefresh, NotifyWindowsVisitsWindowsAppendedDuringThePass) {
     r.AddPairs({0});
     HWND n0 = r.element.m_arrNotifyWnd[0];
     r.windows.onMessage = [&](HWND w, UINT) {
-        if (w == n0 && r.element.m_arrNotifyWnd.size() == 1) r.AddPair(r.element, 5);
+        if (w == n0 && r.element.m_arrNotifyWnd.size() == 1) AddPair(r.windows, r.element, "5");
     };
     r.element.NotifyWindows();
     EXPECT_TRUE(SameSequence({"N0 WM_FACECHANGED(0,0) invalid[]", "N5 WM_FACECHANGED(0,0) invalid[]"},
@@ -134,16 +128,16 @@ TEST(ShowElementRefresh, DestroyedWindowsArePassedOnHarmlessly) {
 
 TEST(ShowElementMerge, AppendsTheOthersPairsBehindItsOwn) {
     Registrations r;
-    r.AddPair(r.element, 9);
+    AddPair(r.windows, r.element, "9");
     CMFCShowElement other;
-    r.AddPair(other, 0);
-    r.AddPair(other, 1);
+    AddPair(r.windows, other, "0");
+    AddPair(r.windows, other, "1");
 
     r.element.MergeFrom(&other);
-    EXPECT_TRUE(SameSequence({"N9", "N0", "N1"}, r.Names(r.element.m_arrNotifyWnd)));
-    EXPECT_TRUE(SameSequence({"R9", "R0", "R1"}, r.Names(r.element.m_arrRedrawWnd)));
-    EXPECT_TRUE(SameSequence({"N0", "N1"}, r.Names(other.m_arrNotifyWnd))) << "the source must not change";
-    EXPECT_TRUE(SameSequence({"R0", "R1"}, r.Names(other.m_arrRedrawWnd)));
+    EXPECT_TRUE(SameSequence({"N9", "N0", "N1"}, Names(r.windows, r.element.m_arrNotifyWnd)));
+    EXPECT_TRUE(SameSequence({"R9", "R0", "R1"}, Names(r.windows, r.element.m_arrRedrawWnd)));
+    EXPECT_TRUE(SameSequence({"N0", "N1"}, Names(r.windows, other.m_arrNotifyWnd))) << "the source must not change";
+    EXPECT_TRUE(SameSequence({"R0", "R1"}, Names(r.windows, other.m_arrRedrawWnd)));
 
     r.element.MergeFrom(&other);
     EXPECT_EQ(5u, r.element.m_arrNotifyWnd.size()) << "merging twice adds the pairs twice";
@@ -157,8 +151,8 @@ TEST(ShowElementMerge, NullSelfAndEmptySourcesChangeNothing) {
     r.element.MergeFrom(nullptr);
     r.element.MergeFrom(&r.element);
     r.element.MergeFrom(&empty);
-    EXPECT_TRUE(SameSequence({"N0", "N1"}, r.Names(r.element.m_arrNotifyWnd)));
-    EXPECT_TRUE(SameSequence({"R0", "R1"}, r.Names(r.element.m_arrRedrawWnd)));
+    EXPECT_TRUE(SameSequence({"N0", "N1"}, Names(r.windows, r.element.m_arrNotifyWnd)));
+    EXPECT_TRUE(SameSequence({"R0", "R1"}, Names(r.windows, r.element.m_arrRedrawWnd)));
 
     CMFCShowElement target;
     target.MergeFrom(&empty);
@@ -169,26 +163,26 @@ TEST(ShowElementMerge, NullSelfAndEmptySourcesChangeNothing) {
 TEST(ShowElementMerge, TakesOnlyCompletePairsFromUnequalLists) {
     Registrations r;
     CMFCShowElement other;
-    r.AddPair(other, 0);
+    AddPair(r.windows, other, "0");
     other.m_arrNotifyWnd.push_back(r.windows.Add("N1"));
     r.element.MergeFrom(&other);
-    EXPECT_TRUE(SameSequence({"N0"}, r.Names(r.element.m_arrNotifyWnd)));
-    EXPECT_TRUE(SameSequence({"R0"}, r.Names(r.element.m_arrRedrawWnd)));
+    EXPECT_TRUE(SameSequence({"N0"}, Names(r.windows, r.element.m_arrNotifyWnd)));
+    EXPECT_TRUE(SameSequence({"R0"}, Names(r.windows, r.element.m_arrRedrawWnd)));
 }
 
 TEST(ShowElementCopy, CopiesOwnTheirStorage) {
     Registrations r;
     r.AddPairs({0, 1, 2});
     CMFCShowElement copy(r.element);
-    EXPECT_TRUE(SameSequence({"N0", "N1", "N2"}, r.Names(copy.m_arrNotifyWnd)));
-    EXPECT_TRUE(SameSequence({"R0", "R1", "R2"}, r.Names(copy.m_arrRedrawWnd)));
+    EXPECT_TRUE(SameSequence({"N0", "N1", "N2"}, Names(r.windows, copy.m_arrNotifyWnd)));
+    EXPECT_TRUE(SameSequence({"R0", "R1", "R2"}, Names(r.windows, copy.m_arrRedrawWnd)));
     EXPECT_NE(r.element.m_arrNotifyWnd.data(), copy.m_arrNotifyWnd.data());
     EXPECT_NE(r.element.m_arrRedrawWnd.data(), copy.m_arrRedrawWnd.data());
 
     CMFCShowElement assigned;
-    r.AddPair(assigned, 7);
+    AddPair(r.windows, assigned, "7");
     assigned = r.element;
-    EXPECT_TRUE(SameSequence({"N0", "N1", "N2"}, r.Names(assigned.m_arrNotifyWnd)));
+    EXPECT_TRUE(SameSequence({"N0", "N1", "N2"}, Names(r.windows, assigned.m_arrNotifyWnd)));
     EXPECT_NE(r.element.m_arrRedrawWnd.data(), assigned.m_arrRedrawWnd.data());
 }
 
@@ -196,8 +190,8 @@ TEST(ShowElementLifetime, DestroyingAnElementTouchesNoWindow) {
     Registrations r;
     {
         CMFCShowElement doomed;
-        r.AddPair(doomed, 0);
-        r.AddPair(doomed, 1);
+        AddPair(r.windows, doomed, "0");
+        AddPair(r.windows, doomed, "1");
     }
     EXPECT_TRUE(r.windows.TakeLog().empty());
     EXPECT_TRUE(r.windows.Invalid().empty());

@@ -26,20 +26,6 @@ private:
     std::vector<std::string> names_;
 };
 
-template <class Namer>
-std::vector<std::string> Names(const Namer& windows, const WindowList& list) {
-    std::vector<std::string> names;
-    for (HWND w : list) names.push_back(windows.Name(w));
-    return names;
-}
-
-// Registers the pair ("N" + suffix, "R" + suffix).
-template <class Namer>
-void AddPair(Namer& windows, CMFCShowElement& element, const std::string& suffix) {
-    element.m_arrNotifyWnd.push_back(windows.Add("N" + suffix));
-    element.m_arrRedrawWnd.push_back(windows.Add("R" + suffix));
-}
-
 // Deletes an element the way a host does: through slot 0, which on the 32-bit
 // Windows build is the one-slot deleting destructor.
 struct ElementDeleter {

@@ -1,7 +1,8 @@
 #pragma once
 // Makes one of the element lists' storage requests fail. Every list asks for
-// its storage through one seam (NewListStorage in shared_heap_list.h); the
-// test program answers those requests for itself and for the module it loads.
+// its storage through one seam (NewListStorage in shared_heap_list.h); a test
+// program linked with this answers those requests, the module's too if it
+// loads one, from its ordinary operator new, and meets them all until told.
 namespace failing_storage {
 
 // Refuses request `n` counted from now, 0 being the next; the others are met.
