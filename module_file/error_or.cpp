@@ -10,6 +10,6 @@ std::string hex(std::uint64_t value) {
     return text;
 }
 
-Error errorAt(std::uint64_t offset, const std::string& what) { return Error{what + " at offset " + hex(offset)}; }
+Error errorAt(std::uint64_t offset, const std::string& what) { return Error{"offset " + hex(offset) + ": " + what}; }
 
 }  // namespace modfile

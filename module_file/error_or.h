@@ -15,7 +15,7 @@ struct Error {
 // "0x1f": how offsets, addresses and odd values appear in messages.
 std::string hex(std::uint64_t value);
 
-// "<what> at offset 0x<offset>", offsets being file offsets.
+// "offset 0x<offset>: <what>", offsets being file offsets.
 Error errorAt(std::uint64_t offset, const std::string& what);
 
 template <typename T>

@@ -86,13 +86,14 @@ ErrorOr<ByteSpan> PeImage::bytesAt(std::uint32_t rva, std::uint32_t size) const 
         if (rva < header.virtualAddress) continue;
         const std::uint64_t start = rva - header.virtualAddress;
         const ByteSpan backed = file_.slice(header.rawOffset, fileBackedSize(header));
-        if (start >= backed.size()) continue;
+        // An empty span may sit at the very end of a section.
+        if (start > backed.size() || (start == backed.size() && size != 0)) continue;
         if (!backed.contains(start, size))
-            return errorAt(header.rawOffset + start, "RVA " + hex(rva) + ": " + std::to_string(size) +
-                                                         " bytes run past the file data of section " + section.name);
+            return Error{"RVA " + hex(rva) + ": " + std::to_string(size) + " bytes run past the file data of section " +
+                         section.name + ", which ends at RVA " + hex(std::uint64_t{header.virtualAddress} + backed.size())};
         return backed.slice(start, size);
     }
-    return Error{"RVA " + hex(rva) + ": in no section's file data"};
+    return Error{"RVA " + hex(rva) + " is in no section's file data"};
 }
 
 }  // namespace modfile

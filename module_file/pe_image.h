@@ -31,7 +31,8 @@ public:
     DataDirectory dataDirectory(std::uint32_t index) const;
 
     // The file bytes behind [rva, rva + size), which must all lie in the
-    // file-backed part of one section.
+    // file-backed part of one section. An error names the RVA; the caller
+    // knows the offset it was read from.
     ErrorOr<ByteSpan> bytesAt(std::uint32_t rva, std::uint32_t size) const;
 
     // Where in the file a span from bytesAt() begins.
