@@ -22,7 +22,7 @@ ErrorOr<PeImage> PeImage::parse(ByteSpan file) {
     PeImage image;
     image.file_ = file;
 
-    DosHeader dos;
+    DosHeader dos{};
     if (!file.read(0, &dos))
         return errorAt(0, "DOS header: " + std::to_string(file.size()) + " bytes, less than its 64");
     if (dos.magic != kDosMagic) return errorAt(0, "DOS header: magic " + hex(dos.magic) + " is not \"MZ\"");
@@ -65,7 +65,7 @@ ErrorOr<PeImage> PeImage::parse(ByteSpan file) {
                                         " sections run beyond the end of the file");
     for (std::uint16_t i = 0; i < sectionCount; ++i) {
         const std::uint64_t headerOffset = tableOffset + i * sizeof(SectionHeader);
-        Section section;
+        Section section{};
         file.read(headerOffset, &section.header);
         section.name = sectionName(section.header);
         if (!file.contains(section.header.rawOffset, section.header.rawSize))

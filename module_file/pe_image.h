@@ -14,7 +14,7 @@ namespace modfile {
 
 struct Section {
     std::string name;
-    SectionHeader header;
+    SectionHeader header{};
 };
 
 class PeImage {

@@ -20,7 +20,7 @@ public:
         // Each table is read once; a tree that reaches one twice has a loop or
         // would repeat resources, and could make the walk take forever.
         if (!visited_.insert(offset).second) return errorAt(fileOffset(offset), what + "table reached a second time");
-        ResourceDirectoryTable table;
+        ResourceDirectoryTable table{};
         if (!tree_.read(offset, &table)) return errorAt(fileOffset(offset), what + "table beyond the resource data");
         const std::uint32_t count = std::uint32_t{table.namedEntryCount} + table.idEntryCount;
         const std::uint64_t entriesOffset = std::uint64_t{offset} + sizeof table;
@@ -30,7 +30,7 @@ public:
 
         for (std::uint32_t i = 0; i < count; ++i) {
             const std::uint64_t entryOffset = entriesOffset + i * sizeof(ResourceDirectoryEntry);
-            ResourceDirectoryEntry entry;
+            ResourceDirectoryEntry entry{};
             tree_.read(entryOffset, &entry);
             const bool expectName = i < table.namedEntryCount;
             auto id = readId(entry, expectName, entryOffset, level);
@@ -85,7 +85,7 @@ private:
     }
 
     std::optional<Error> readData(std::uint32_t offset, Resource& path) {
-        ResourceDataEntry entry;
+        ResourceDataEntry entry{};
         if (!tree_.read(offset, &entry))
             return errorAt(fileOffset(offset), "data entry: beyond the resource data");
         auto data = image_.bytesAt(entry.dataRva, entry.size);
