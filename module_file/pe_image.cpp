@@ -29,7 +29,8 @@ ErrorOr<PeImage> PeImage::parse(ByteSpan file) {
 
     const std::uint64_t signatureOffset = dos.peOffset;
     std::uint32_t signature = 0;
-    if (!file.read(signatureOffset, &signature)) return errorAt(signatureOffset, "PE signature: beyond the end of the file");
+    if (!file.read(signatureOffset, &signature))
+        return errorAt(signatureOffset, "PE signature: beyond the end of the file");
     if (signature != kPeSignature)
         return errorAt(signatureOffset, "PE signature: " + hex(signature) + " is not \"PE\\0\\0\"");
 
@@ -39,7 +40,8 @@ ErrorOr<PeImage> PeImage::parse(ByteSpan file) {
     const std::uint64_t optionalOffset = coffOffset + sizeof(CoffHeader);
     const std::uint16_t optionalSize = image.coff_.optionalHeaderSize;
     if (optionalSize < sizeof(OptionalHeader32))
-        return errorAt(optionalOffset, "optional header: " + std::to_string(optionalSize) + " bytes, less than PE32's 96");
+        return errorAt(optionalOffset,
+                       "optional header: " + std::to_string(optionalSize) + " bytes, less than PE32's 96");
     if (!file.contains(optionalOffset, optionalSize))
         return errorAt(optionalOffset, "optional header: beyond the end of the file");
     file.read(optionalOffset, &image.optional_);
@@ -61,8 +63,8 @@ ErrorOr<PeImage> PeImage::parse(ByteSpan file) {
     const std::uint64_t tableOffset = optionalOffset + optionalSize;
     const std::uint16_t sectionCount = image.coff_.sectionCount;
     if (!file.contains(tableOffset, std::uint64_t{sectionCount} * sizeof(SectionHeader)))
-        return errorAt(tableOffset, "section table: " + std::to_string(sectionCount) +
-                                        " sections run beyond the end of the file");
+        return errorAt(tableOffset,
+                       "section table: " + std::to_string(sectionCount) + " sections run beyond the end of the file");
     for (std::uint16_t i = 0; i < sectionCount; ++i) {
         const std::uint64_t headerOffset = tableOffset + i * sizeof(SectionHeader);
         Section section{};
@@ -90,7 +92,8 @@ ErrorOr<ByteSpan> PeImage::bytesAt(std::uint32_t rva, std::uint32_t size) const 
         if (start > backed.size() || (start == backed.size() && size != 0)) continue;
         if (!backed.contains(start, size))
             return Error{"RVA " + hex(rva) + ": " + std::to_string(size) + " bytes run past the file data of section " +
-                         section.name + ", which ends at RVA " + hex(std::uint64_t{header.virtualAddress} + backed.size())};
+                         section.name + ", which ends at RVA " +
+                         hex(std::uint64_t{header.virtualAddress} + backed.size())};
         return backed.slice(start, size);
     }
     return Error{"RVA " + hex(rva) + " is in no section's file data"};

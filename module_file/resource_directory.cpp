@@ -63,11 +63,12 @@ private:
         const std::string what = std::string(kLevelNames[level]) + " entry: ";
         const bool isName = (entry.nameOrId & kResourceHighBit) != 0;
         if (isName != expectName)
-            return errorAt(fileOffset(entryOffset), what + (isName ? "a name among the numbered entries"
-                                                                   : "a number among the named entries"));
+            return errorAt(fileOffset(entryOffset),
+                           what + (isName ? "a name among the numbered entries" : "a number among the named entries"));
         if (!isName) {
             if (entry.nameOrId > 0xFFFF)
-                return errorAt(fileOffset(entryOffset), what + "number " + hex(entry.nameOrId) + " is wider than 16 bits");
+                return errorAt(fileOffset(entryOffset),
+                               what + "number " + hex(entry.nameOrId) + " is wider than 16 bits");
             return ResourceId::numbered(static_cast<std::uint16_t>(entry.nameOrId));
         }
         if (level == kLanguageLevel) return errorAt(fileOffset(entryOffset), what + "a name where a language belongs");
@@ -86,8 +87,7 @@ private:
 
     std::optional<Error> readData(std::uint32_t offset, Resource& path) {
         ResourceDataEntry entry{};
-        if (!tree_.read(offset, &entry))
-            return errorAt(fileOffset(offset), "data entry: beyond the resource data");
+        if (!tree_.read(offset, &entry)) return errorAt(fileOffset(offset), "data entry: beyond the resource data");
         auto data = image_.bytesAt(entry.dataRva, entry.size);
         if (data.isError()) return errorAt(fileOffset(offset), "data entry: " + data.error().message);
         path.codePage = entry.codePage;

@@ -11,8 +11,8 @@
 namespace modfile {
 namespace {
 
-using SortKey = std::tuple<bool, const std::u16string&, std::uint16_t, bool, const std::u16string&, std::uint16_t,
-                           std::uint16_t>;
+using SortKey =
+    std::tuple<bool, const std::u16string&, std::uint16_t, bool, const std::u16string&, std::uint16_t, std::uint16_t>;
 
 SortKey sortKey(const Resource& r) {
     return SortKey(!r.type.isName(), r.type.name, r.type.number, !r.name.isName(), r.name.name, r.name.number,

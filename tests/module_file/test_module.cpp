@@ -92,11 +92,13 @@ std::vector<std::uint8_t> resourceSection(const std::vector<TestResource>& resou
 
     Bytes b;
     std::vector<Entry> root;
-    for (std::size_t t = 0; t < types.size(); ++t) root.push_back({types[t].id, typeStrings[t], 0x80000000u | typeTables[t]});
+    for (std::size_t t = 0; t < types.size(); ++t)
+        root.push_back({types[t].id, typeStrings[t], 0x80000000u | typeTables[t]});
     table(b, root);
     for (const Node& type : types) {
         std::vector<Entry> entries;
-        for (std::size_t n : type.children) entries.push_back({names[n].id, nameStrings[n], 0x80000000u | nameTables[n]});
+        for (std::size_t n : type.children)
+            entries.push_back({names[n].id, nameStrings[n], 0x80000000u | nameTables[n]});
         table(b, entries);
     }
     for (const Node& name : names) {
@@ -121,7 +123,8 @@ std::vector<std::uint8_t> resourceSection(const std::vector<TestResource>& resou
 }
 
 std::vector<std::uint8_t> oneBitmapImage() {
-    return peImage(resourceSection({{modfile::ResourceId::numbered(2), modfile::ResourceId::named(u"AB"), 0x0804, {1, 2, 3, 4}}}));
+    return peImage(
+        resourceSection({{modfile::ResourceId::numbered(2), modfile::ResourceId::named(u"AB"), 0x0804, {1, 2, 3, 4}}}));
 }
 
 void poke(std::vector<std::uint8_t>& bytes, const std::vector<Poke>& pokes) {
