@@ -2,7 +2,7 @@
 # Installs what the portable build and its tests need on a fresh Debian 12 machine.
 set -euo pipefail
 packages=(cmake g++ make libgtest-dev libgmock-dev googletest libpng-dev pkg-config clang-14 libclang-rt-14-dev
-  libbenchmark-dev libstb-dev nlohmann-json3-dev)
+  libbenchmark-dev libstb-dev nlohmann-json3-dev libtomlplusplus-dev libcli11-dev)
 missing=()
 for p in "${packages[@]}"; do dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p"); done
 if ((${#missing[@]})); then

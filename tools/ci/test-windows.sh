@@ -42,7 +42,7 @@ step_done() {
 }
 
 packages=(cmake make googletest clang-14 llvm-14 g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386
-  libstb-dev nlohmann-json3-dev)
+  libstb-dev nlohmann-json3-dev libtomlplusplus-dev libcli11-dev)
 
 missing_packages() {
   local p
