@@ -1,12 +1,14 @@
-// The hall face a host receives: every value of the default skin, the shared
-// toolbar background, and the fan-out of release through the loaded module.
+// The hall face a host receives: every value of the default skin as its
+// pack.toml gives it, the shared toolbar background, and the fan-out of
+// release through the loaded module.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <functional>
 
-#include "skinpak1.h"
+#include "default_pack.h"
 #include "loaded_module.h"
+#include "skinpak1.h"
 
 namespace {
 
@@ -77,34 +79,36 @@ TEST_F(HallFace, Colours) {
         COLORREF expected;
     };
     const CHallShowElements& h = *hall;
+    const skin::SkinValues& pack = skintest::DefaultPackValues();
+    using skintest::Resolved;
     const Row rows[] = {
-        {"mainTab.line", h.m_mainTab.m_clrLine, RGB(89, 113, 165)},
-        {"mainTab.text", h.m_mainTab.m_clrText, RGB(255, 0, 0)},
-        {"mainTab.face", h.m_mainTab.m_clrFace, RGB(202, 202, 202)},
-        {"mainTab.activeText", h.m_mainTab.m_clrActiveText, RGB(0, 0, 0)},
-        {"mainTab.activeLine", h.m_mainTab.m_clrActiveLine, RGB(89, 113, 165)},
-        {"mainTab.inactiveText", h.m_mainTab.m_clrInactiveText, RGB(128, 128, 128)},
-        {"tab.line", h.m_tab.m_clrLine, RGB(89, 113, 165)},
-        {"tab.text", h.m_tab.m_clrText, GetSysColor(COLOR_BTNTEXT)},
-        {"tab.face", h.m_tab.m_clrFace, GetSysColor(COLOR_BTNFACE)},
-        {"tab.activeText", h.m_tab.m_clrActiveText, GetSysColor(COLOR_CAPTIONTEXT)},
-        {"tab.activeLine", h.m_tab.m_clrActiveLine, RGB(187, 187, 187)},
-        {"tab.inactiveText", h.m_tab.m_clrInactiveText, GetSysColor(COLOR_INACTIVECAPTIONTEXT)},
-        {"caption.caption", h.m_caption.m_clrCaption, RGB(142, 148, 174)},
-        {"caption.captionText", h.m_caption.m_clrCaptionText, RGB(255, 255, 255)},
-        {"caption.menu", h.m_caption.m_clrMenu, RGB(106, 118, 164)},
-        {"room.room", h.m_room.m_clrRoom, RGB(0, 128, 0)},
-        {"personList.1", h.m_personList.m_clrPerson1, RGB(255, 100, 0)},
-        {"personList.2", h.m_personList.m_clrPerson2, RGB(255, 100, 0)},
-        {"personList.3", h.m_personList.m_clrPerson3, RGB(0, 100, 255)},
-        {"personList.4", h.m_personList.m_clrPerson4, 0},
-        {"personList.5", h.m_personList.m_clrPerson5, RGB(0, 128, 0)},
-        {"personList.6", h.m_personList.m_clrPerson6, GetSysColor(COLOR_HIGHLIGHT)},
-        {"personList.7", h.m_personList.m_clrPerson7, RGB(0, 0, 0)},
-        {"personList.8", h.m_personList.m_clrPerson8, GetSysColor(COLOR_HIGHLIGHTTEXT)},
-        {"tree.back", h.m_tree.m_clrBack, GetSysColor(COLOR_BTNFACE)},
-        {"tree.text", h.m_tree.m_clrText, RGB(0, 0, 0)},
-        {"tree.line", h.m_tree.m_clrLine, RGB(202, 202, 202)},
+        {"mainTab.line", h.m_mainTab.m_clrLine, Resolved(pack.mainTab.line)},
+        {"mainTab.text", h.m_mainTab.m_clrText, Resolved(pack.mainTab.text)},
+        {"mainTab.face", h.m_mainTab.m_clrFace, Resolved(pack.mainTab.face)},
+        {"mainTab.activeText", h.m_mainTab.m_clrActiveText, Resolved(pack.mainTab.activeText)},
+        {"mainTab.activeLine", h.m_mainTab.m_clrActiveLine, Resolved(pack.mainTab.activeLine)},
+        {"mainTab.inactiveText", h.m_mainTab.m_clrInactiveText, Resolved(pack.mainTab.inactiveText)},
+        {"tab.line", h.m_tab.m_clrLine, Resolved(pack.tab.line)},
+        {"tab.text", h.m_tab.m_clrText, Resolved(pack.tab.text)},
+        {"tab.face", h.m_tab.m_clrFace, Resolved(pack.tab.face)},
+        {"tab.activeText", h.m_tab.m_clrActiveText, Resolved(pack.tab.activeText)},
+        {"tab.activeLine", h.m_tab.m_clrActiveLine, Resolved(pack.tab.activeLine)},
+        {"tab.inactiveText", h.m_tab.m_clrInactiveText, Resolved(pack.tab.inactiveText)},
+        {"caption.caption", h.m_caption.m_clrCaption, Resolved(pack.caption.caption)},
+        {"caption.captionText", h.m_caption.m_clrCaptionText, Resolved(pack.caption.captionText)},
+        {"caption.menu", h.m_caption.m_clrMenu, Resolved(pack.caption.menu)},
+        {"room.room", h.m_room.m_clrRoom, Resolved(pack.room.room)},
+        {"personList.1", h.m_personList.m_clrPerson1, Resolved(pack.personList.person[0])},
+        {"personList.2", h.m_personList.m_clrPerson2, Resolved(pack.personList.person[1])},
+        {"personList.3", h.m_personList.m_clrPerson3, Resolved(pack.personList.person[2])},
+        {"personList.4", h.m_personList.m_clrPerson4, Resolved(pack.personList.person[3])},
+        {"personList.5", h.m_personList.m_clrPerson5, Resolved(pack.personList.person[4])},
+        {"personList.6", h.m_personList.m_clrPerson6, Resolved(pack.personList.person[5])},
+        {"personList.7", h.m_personList.m_clrPerson7, Resolved(pack.personList.person[6])},
+        {"personList.8", h.m_personList.m_clrPerson8, Resolved(pack.personList.person[7])},
+        {"tree.back", h.m_tree.m_clrBack, Resolved(pack.tree.back)},
+        {"tree.text", h.m_tree.m_clrText, Resolved(pack.tree.text)},
+        {"tree.line", h.m_tree.m_clrLine, Resolved(pack.tree.line)},
     };
     for (const Row& row : rows)
         EXPECT_EQ(row.expected, row.actual) << row.field << ": expected 0x" << std::hex << row.expected << ", got 0x"
@@ -113,21 +117,21 @@ TEST_F(HallFace, Colours) {
 
 TEST_F(HallFace, SizesStemsAndUntouchedValues) {
     const CHallShowElements& h = *hall;
-    EXPECT_EQ(28, h.m_mainTab.m_nTabSize1);
-    EXPECT_EQ(40, h.m_mainTab.m_nTabSize2);
-    EXPECT_EQ(28, h.m_tab.m_nTabSize1);
-    EXPECT_EQ(20, h.m_tab.m_nTabSize2);
-    for (short size : {h.m_splitter.m_nSplitterSize1, h.m_splitter.m_nSplitterSize2, h.m_splitter.m_nSplitterSize3,
-                       h.m_splitter.m_nSplitterSize4})
-        EXPECT_EQ(11, size);
-    const char* stems[] = {"room2", "room3", "room4", "room5", "room6"};
+    const skin::SkinValues& pack = skintest::DefaultPackValues();
+    EXPECT_EQ(pack.mainTab.tabSize1, h.m_mainTab.m_nTabSize1);
+    EXPECT_EQ(pack.mainTab.tabSize2, h.m_mainTab.m_nTabSize2);
+    EXPECT_EQ(pack.tab.tabSize1, h.m_tab.m_nTabSize1);
+    EXPECT_EQ(pack.tab.tabSize2, h.m_tab.m_nTabSize2);
+    const short sizes[] = {h.m_splitter.m_nSplitterSize1, h.m_splitter.m_nSplitterSize2,
+                           h.m_splitter.m_nSplitterSize3, h.m_splitter.m_nSplitterSize4};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(pack.splitter.sizes[i], sizes[i]) << "splitter size " << i + 1;
     for (int k = 0; k < 5; ++k) {
-        EXPECT_STREQ(stems[k], h.m_room.m_szRoomStem[k]) << "stem " << k;
+        EXPECT_STREQ(pack.room.stems[k], h.m_room.m_szRoomStem[k]) << "stem " << k;
         EXPECT_EQ(nullptr, h.m_room.m_phTablePic[k]) << "pictures " << k;
         EXPECT_EQ(0, h.m_room.m_nPicGroups[k]) << "count " << k;
         EXPECT_TRUE(h.m_room.m_arrRoomLib[k].empty()) << "libraries " << k;
     }
-    EXPECT_STREQ("headpic", h.m_personList.m_szHeadPicStem);
+    EXPECT_STREQ(pack.personList.headPicStem, h.m_personList.m_szHeadPicStem);
     EXPECT_TRUE(h.m_personList.m_arrExtraWnd.empty());
     EXPECT_TRUE(h.m_personList.m_arrHeadLib.empty());
     EXPECT_EQ(0, h.m_nHallOption);
@@ -221,17 +225,19 @@ TEST_F(HallFace, ToolbarAndExitMenuRows) {
         COLORREF back;
         COLORREF text;
     };
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const skin::SkinValues& pack = skintest::DefaultPackValues();
+    using skintest::Resolved;
+    const COLORREF back = Resolved(pack.toolbar.rest.back), text = Resolved(pack.toolbar.rest.text);
     const Row toolbar[] = {
-        {"BAR_PAGE", "BAR_PAGE", RGB(128, 0, 0), RGB(255, 255, 255)},
-        {"BAR_ENTERROOM", "BAR_ENTERROOM", face, RGB(255, 255, 255)},
-        {"BAR_SETUP", "BAR_SETUP", face, RGB(255, 255, 255)},
-        {"BAR_HELP", "BAR_HELP", face, RGB(255, 255, 255)},
-        {"BAR_EXIT", "BAR_EXIT", face, RGB(255, 255, 255)},
-        {"BAR_ADD", "BAR_ADD", face, RGB(255, 255, 255)},
-        {"BAR_DEL", "BAR_DEL", face, RGB(255, 255, 255)},
+        {"BAR_PAGE", "BAR_PAGE", Resolved(pack.toolbar.first.back), Resolved(pack.toolbar.first.text)},
+        {"BAR_ENTERROOM", "BAR_ENTERROOM", back, text},
+        {"BAR_SETUP", "BAR_SETUP", back, text},
+        {"BAR_HELP", "BAR_HELP", back, text},
+        {"BAR_EXIT", "BAR_EXIT", back, text},
+        {"BAR_ADD", "BAR_ADD", back, text},
+        {"BAR_DEL", "BAR_DEL", back, text},
         // The last row keeps the delete icon from the row before as its second icon.
-        {"BAR_PLAYER", "BAR_DEL", face, RGB(255, 255, 255)},
+        {"BAR_PLAYER", "BAR_DEL", back, text},
     };
     ASSERT_EQ(8u, hall->m_arrToolButton.size());
     for (size_t i = 0; i < 8; ++i) {
@@ -253,8 +259,8 @@ TEST_F(HallFace, ToolbarAndExitMenuRows) {
         EXPECT_NE(nullptr, button.m_hIcon);
         EXPECT_EQ(Icon(exits[i]), button.m_hIcon);
         EXPECT_EQ(button.m_hIcon, button.m_hIconAlt);
-        EXPECT_EQ(face, button.m_clrBack);
-        EXPECT_EQ(RGB(0, 0, 0), button.m_clrText);
+        EXPECT_EQ(Resolved(pack.exit.back), button.m_clrBack);
+        EXPECT_EQ(Resolved(pack.exit.text), button.m_clrText);
         EXPECT_EQ(nullptr, button.m_hbmBack);
     }
 }

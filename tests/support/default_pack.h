@@ -1,0 +1,22 @@
+#pragma once
+// The default pack's values as its pack.toml gives them, for suites that hold
+// a built module to its pack instead of restating the values.
+#include <windows.h>
+
+#include <string>
+
+#include "skin_values.h"
+
+namespace skintest {
+
+// Read once; a problem in the file fails the calling test.
+const skin::SkinValues& DefaultPackValues();
+
+// A colour as the module writes it into a field now: a system colour is the
+// current scheme's, an unset one the constructed zero.
+COLORREF Resolved(skin::SkinColour colour);
+
+// The same as the preview's reports write it: "#RRGGBB".
+std::string ResolvedText(skin::SkinColour colour);
+
+}  // namespace skintest
