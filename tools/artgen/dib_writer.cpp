@@ -5,7 +5,7 @@
 #include <string>
 
 #include "colours.h"
-#include "dib_format.h"
+#include "pictures/dib_format.h"
 
 namespace art {
 

@@ -7,7 +7,7 @@
 
 #include "canvas.h"
 #include "colours.h"
-#include "dib_format.h"
+#include "pictures/dib_format.h"
 #include "dib_writer.h"
 
 namespace art {

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "dib_format.h"
+#include "pictures/dib_format.h"
 
 namespace rescomp_test {
 
