@@ -3,7 +3,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <stdexcept>
 #include <vector>
+
+#include "pictures/dib_writer.h"
 
 #if SKIN_PREVIEW_HAS_PNG
 #include <png.h>
@@ -18,42 +21,17 @@ using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
 File OpenForWriting(const std::string& path) { return File(std::fopen(path.c_str(), "wb"), &std::fclose); }
 
-void PutLittleEndian(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
-
 }  // namespace
 
 bool WriteBmp(const std::string& path, const Canvas& canvas) {
-    constexpr std::uint32_t kFileHeaderBytes = 14;
-    constexpr std::uint32_t kInfoHeaderBytes = 40;
-    const std::uint32_t stride = (static_cast<std::uint32_t>(canvas.Width()) * 3 + 3) & ~3u;
-    const std::uint32_t imageBytes = stride * static_cast<std::uint32_t>(canvas.Height());
-
-    std::vector<std::uint8_t> bytes;
-    bytes.reserve(kFileHeaderBytes + kInfoHeaderBytes + imageBytes);
-    bytes.push_back('B');
-    bytes.push_back('M');
-    PutLittleEndian(bytes, kFileHeaderBytes + kInfoHeaderBytes + imageBytes, 4);
-    PutLittleEndian(bytes, 0, 4);  // two reserved words
-    PutLittleEndian(bytes, kFileHeaderBytes + kInfoHeaderBytes, 4);
-    PutLittleEndian(bytes, kInfoHeaderBytes, 4);
-    PutLittleEndian(bytes, static_cast<std::uint32_t>(canvas.Width()), 4);
-    PutLittleEndian(bytes, static_cast<std::uint32_t>(canvas.Height()), 4);  // bottom-up
-    PutLittleEndian(bytes, 1, 2);   // planes
-    PutLittleEndian(bytes, 24, 2);  // bits per pixel
-    PutLittleEndian(bytes, 0, 4);   // BI_RGB
-    PutLittleEndian(bytes, imageBytes, 4);
-    PutLittleEndian(bytes, 2835, 4);  // 72 dots per inch, both ways
-    PutLittleEndian(bytes, 2835, 4);
-    PutLittleEndian(bytes, 0, 4);  // no colour table
-    PutLittleEndian(bytes, 0, 4);
-    for (int y = canvas.Height() - 1; y >= 0; --y) {
-        for (int x = 0; x < canvas.Width(); ++x) PutLittleEndian(bytes, canvas.At(x, y), 3);  // blue, green, red
-        for (std::uint32_t pad = static_cast<std::uint32_t>(canvas.Width()) * 3; pad < stride; ++pad)
-            bytes.push_back(0);
+    constexpr std::int32_t kSeventyTwoDotsPerInch = 2835;
+    pictures::Bytes bytes;
+    try {
+        bytes = pictures::encodeBitmapFile(
+            pictures::StoredPixels{canvas.Width(), canvas.Height(), 24, {}, canvas.Pixels()}, kSeventyTwoDotsPerInch);
+    } catch (const std::invalid_argument&) {
+        return false;  // an empty canvas, or one too large for a DIB
     }
-
     File file = OpenForWriting(path);
     if (!file) return false;
     return std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() && std::fflush(file.get()) == 0;
