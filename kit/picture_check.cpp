@@ -6,19 +6,19 @@
 #include <iterator>
 #include <vector>
 
-#include "dib_format.h"
+#include "pictures/dib_format.h"
 
 namespace kit {
 namespace {
 
-using Bytes = std::vector<unsigned char>;
+using Bytes = std::vector<std::uint8_t>;
 
-// A copy of the struct at `offset`, or false where the file ends first.
+// A copy of the layout at `offset`, or false where the file ends first.
 template <class T>
 bool ReadAt(const Bytes& bytes, std::uint64_t offset, T& value) {
-    if (offset > bytes.size() || bytes.size() - offset < sizeof(T)) return false;
-    std::memcpy(&value, bytes.data() + offset, sizeof(T));
-    return true;
+    const std::optional<T> read = dib::readAt<T>(bytes.data(), bytes.size(), offset);
+    if (read) value = *read;
+    return read.has_value();
 }
 
 std::string Size(std::int64_t width, std::int64_t height) {

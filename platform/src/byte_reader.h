@@ -14,8 +14,6 @@ inline std::uint32_t ReadU32(const std::uint8_t* p) {
            (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
 
-inline std::int32_t ReadI32(const std::uint8_t* p) { return static_cast<std::int32_t>(ReadU32(p)); }
-
 // True when [offset, offset + length) lies inside a block of the given size.
 inline bool Fits(std::size_t size, std::uint64_t offset, std::uint64_t length) {
     return offset <= size && length <= size - offset;

@@ -6,11 +6,14 @@
 
 #include "gdi_objects.h"
 #include "last_error.h"
+#include "pictures/dib_format.h"
 
 namespace win32 {
 namespace {
 
-std::size_t DibStride(LONG width, WORD bitCount) { return ((static_cast<std::size_t>(width) * bitCount + 31) / 32) * 4; }
+std::size_t DibStride(LONG width, WORD bitCount) {
+    return static_cast<std::size_t>(dib::rowStride(static_cast<std::uint64_t>(width), bitCount));
+}
 
 DWORD DibImageSize(LONG width, LONG height, WORD bitCount) {
     return static_cast<DWORD>(DibStride(width, bitCount) * static_cast<std::size_t>(std::labs(height)));

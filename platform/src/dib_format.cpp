@@ -1,8 +1,10 @@
 #include "dib_format.h"
 
 #include <cstdlib>
+#include <optional>
 
 #include "byte_reader.h"
+#include "pictures/dib_format.h"
 
 namespace win32 {
 
@@ -70,19 +72,18 @@ std::uint32_t DibView::Pixel(int x, int y) const {
 
 bool ParseDibHeader(const std::uint8_t* data, std::size_t size, bool iconImage, DibView* view,
                     std::size_t* bitsOffset) {
-    if (!data || size < 4) return false;
-    const std::uint32_t headerSize = ReadU32(data);
+    // The larger headers begin with the same 40 bytes; what they add changes
+    // nothing for uncompressed pictures.
+    const std::optional<dib::InfoHeader> header = dib::readAt<dib::InfoHeader>(data, size, 0);
+    if (!header) return false;
+    const std::uint32_t headerSize = header->size;
     if (headerSize != 40 && headerSize != 108 && headerSize != 124) return false;
     if (headerSize > size) return false;
 
-    const std::int32_t width = ReadI32(data + 4);
-    const std::int32_t height = ReadI32(data + 8);
-    const std::uint16_t planes = ReadU16(data + 12);
-    const std::uint16_t bitCount = ReadU16(data + 14);
-    const std::uint32_t compression = ReadU32(data + 16);
-    const std::uint32_t colorsUsed = ReadU32(data + 32);
-
-    if (planes != 1 || compression != BI_RGB) return false;
+    const std::int32_t width = header->width;
+    const std::int32_t height = header->height;
+    const std::uint16_t bitCount = header->bitCount;
+    if (header->planes != 1 || header->compression != dib::kBiRgb) return false;
     if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 && bitCount != 32)
         return false;
     if (width <= 0 || height == 0 || height == INT32_MIN) return false;
@@ -94,21 +95,24 @@ bool ParseDibHeader(const std::uint8_t* data, std::size_t size, bool iconImage, 
     }
     if (rows == 0 || static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(rows) > kMaxPixels) return false;
 
-    std::uint32_t tableEntries = colorsUsed > 256 ? 256 : colorsUsed;
+    std::uint32_t tableEntries = header->clrUsed > 256 ? 256 : header->clrUsed;
     if (tableEntries == 0 && bitCount <= 8) tableEntries = 1u << bitCount;
-    if (!Fits(size, headerSize, static_cast<std::uint64_t>(tableEntries) * 4)) return false;
+    std::vector<RGBQUAD> colors;
+    colors.reserve(tableEntries);
+    for (std::uint32_t i = 0; i < tableEntries; ++i) {
+        const std::optional<dib::RgbQuad> entry =
+            dib::readAt<dib::RgbQuad>(data, size, headerSize + std::uint64_t{i} * sizeof(dib::RgbQuad));
+        if (!entry) return false;
+        colors.push_back(RGBQUAD{entry->blue, entry->green, entry->red, entry->reserved});
+    }
 
     view->width = width;
     view->height = static_cast<int>(rows);
     view->topDown = height < 0;
     view->bitCount = bitCount;
-    view->colors.resize(tableEntries);
-    for (std::uint32_t i = 0; i < tableEntries; ++i) {
-        const std::uint8_t* entry = data + headerSize + i * 4;
-        view->colors[i] = RGBQUAD{entry[0], entry[1], entry[2], entry[3]};
-    }
-    view->stride = ((static_cast<std::size_t>(width) * bitCount + 31) / 32) * 4;
-    *bitsOffset = headerSize + static_cast<std::size_t>(tableEntries) * 4;
+    view->colors = std::move(colors);
+    view->stride = static_cast<std::size_t>(dib::rowStride(static_cast<std::uint64_t>(width), bitCount));
+    *bitsOffset = headerSize + static_cast<std::size_t>(tableEntries) * sizeof(dib::RgbQuad);
     view->bits = data + *bitsOffset;
     return true;
 }

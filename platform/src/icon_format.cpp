@@ -4,27 +4,25 @@
 #include <cstdlib>
 
 #include "byte_reader.h"
+#include "pictures/dib_format.h"
 #include "stretch.h"
 
 namespace win32 {
 
 bool ParseGroupIconDir(const std::uint8_t* data, std::size_t size, std::vector<IconDirEntry>* entries) {
     entries->clear();
-    if (!data || size < sizeof(GroupIconDirHeader)) return false;
-    const WORD reserved = ReadU16(data);
-    const WORD type = ReadU16(data + 2);
-    const WORD count = ReadU16(data + 4);
-    if (reserved != 0 || (type & 3) == 0) return false;
-    for (WORD i = 0; i < count; ++i) {
-        const std::size_t offset = sizeof(GroupIconDirHeader) + static_cast<std::size_t>(i) * sizeof(GroupIconDirEntry);
-        if (!Fits(size, offset, sizeof(GroupIconDirEntry))) break;
-        const std::uint8_t* p = data + offset;
+    const std::optional<dib::IconDir> dir = dib::readAt<dib::IconDir>(data, size, 0);
+    if (!dir || dir->reserved != 0 || (dir->type & 3) == 0) return false;
+    for (std::uint16_t i = 0; i < dir->count; ++i) {
+        const std::optional<dib::GroupIconEntry> e = dib::readAt<dib::GroupIconEntry>(
+            data, size, sizeof(dib::IconDir) + std::uint64_t{i} * sizeof(dib::GroupIconEntry));
+        if (!e) break;
         IconDirEntry entry;
-        entry.width = p[0];
-        entry.height = p[1];
+        entry.width = e->width;
+        entry.height = e->height;
         if (entry.width == 0 && entry.height == 0) entry.width = entry.height = 256;
-        entry.bitCount = ReadU16(p + 6);
-        entry.id = ReadU16(p + 12);
+        entry.bitCount = e->bitCount;
+        entry.id = e->id;
         entries->push_back(entry);
     }
     return true;
@@ -85,7 +83,7 @@ std::optional<IconPicture> DecodeIconImage(const std::uint8_t* data, std::size_t
     DibView mask = view;
     mask.bitCount = 1;
     mask.colors.clear();
-    mask.stride = ((static_cast<std::size_t>(view.width) + 31) / 32) * 4;
+    mask.stride = static_cast<std::size_t>(dib::rowStride(static_cast<std::uint64_t>(view.width), 1));
     mask.bits = data + bitsOffset + colorBytes;
     const bool hasMask = Fits(size, bitsOffset + colorBytes, static_cast<std::uint64_t>(mask.stride) * view.height);
 

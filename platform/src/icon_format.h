@@ -12,26 +12,6 @@
 
 namespace win32 {
 
-#pragma pack(push, 2)
-struct GroupIconDirHeader {
-    WORD idReserved;
-    WORD idType;
-    WORD idCount;
-};
-struct GroupIconDirEntry {
-    BYTE bWidth;
-    BYTE bHeight;
-    BYTE bColorCount;
-    BYTE bReserved;
-    WORD wPlanes;
-    WORD wBitCount;
-    DWORD dwBytesInRes;
-    WORD nId;
-};
-#pragma pack(pop)
-static_assert(sizeof(GroupIconDirHeader) == 6, "group icon directory header is 6 bytes");
-static_assert(sizeof(GroupIconDirEntry) == 14, "group icon directory entry is 14 bytes");
-
 struct IconDirEntry {
     int width = 0;
     int height = 0;

@@ -2,7 +2,8 @@
 // Reads the skin's .bmp and .ico files back into pixels, independently of
 // the generator, so that tests can hold the files to the catalogue. Every
 // offset and size is checked against the file; a malformed file throws
-// std::runtime_error.
+// std::runtime_error. It shares no code with pictures/ on purpose: it is the
+// second opinion the picture library's writer is checked against.
 #include <cstdint>
 #include <string>
 #include <vector>

@@ -8,36 +8,10 @@
 
 #include "default_pack.h"
 #include "loaded_module.h"
+#include "pictures/gdi_readback.h"
 #include "skinpak1.h"
 
 namespace {
-
-// A bitmap's size and 32-bit pixels, as any host can read them back.
-struct Picture {
-    LONG width = 0, height = 0;
-    std::vector<DWORD> pixels;
-    bool operator==(const Picture& o) const { return width == o.width && height == o.height && pixels == o.pixels; }
-};
-
-Picture Read(HBITMAP bitmap) {
-    Picture picture;
-    BITMAP info = {};
-    if (bitmap == nullptr || GetObjectA(bitmap, sizeof(info), &info) == 0) return picture;
-    picture.width = info.bmWidth;
-    picture.height = info.bmHeight;
-    BITMAPINFO request = {};
-    request.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    request.bmiHeader.biWidth = info.bmWidth;
-    request.bmiHeader.biHeight = -info.bmHeight;
-    request.bmiHeader.biPlanes = 1;
-    request.bmiHeader.biBitCount = 32;
-    request.bmiHeader.biCompression = BI_RGB;
-    picture.pixels.resize(static_cast<size_t>(info.bmWidth) * info.bmHeight);
-    HDC screen = GetDC(nullptr);
-    GetDIBits(screen, bitmap, 0, info.bmHeight, picture.pixels.data(), &request, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    return picture;
-}
 
 class HallFace : public testing::Test {
 protected:
@@ -53,9 +27,11 @@ protected:
     testing::AssertionResult ShowsBitmap(HBITMAP field, const char* name) {
         if (field == nullptr) return testing::AssertionFailure() << "null, expected " << name;
         HBITMAP fresh = LoadBitmapA(module.get(), name);
-        const bool same = Read(fresh) == Read(field);
+        const pictures::Image shown = pictures::readBitmap(field);
+        const bool same = shown == pictures::readBitmap(fresh);
         DeleteObject(fresh);
         if (field == fresh) return testing::AssertionFailure() << "the field shares a handle with a new load";
+        if (shown.empty()) return testing::AssertionFailure() << "the field's bitmap reads back as nothing";
         if (!same) return testing::AssertionFailure() << "pixels differ from " << name;
         return testing::AssertionSuccess();
     }

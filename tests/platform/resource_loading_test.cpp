@@ -7,32 +7,17 @@
 #include <cstdio>
 #include <vector>
 
+#include "pictures/gdi_readback.h"
+
 namespace {
 
-// RGB of pixel (x, y) counted from the top, through a top-down 32-bit DIB.
+// RGB of each pixel, top row first, as any host reads a bitmap back.
 std::vector<COLORREF> ReadPixels(HBITMAP bitmap, int* width = nullptr, int* height = nullptr) {
-    BITMAP bm{};
-    if (GetObjectA(bitmap, sizeof bm, &bm) != sizeof bm) return {};
-    struct {
-        BITMAPINFOHEADER header;
-        RGBQUAD colors[2];
-    } info{};
-    info.header.biSize = sizeof(BITMAPINFOHEADER);
-    info.header.biWidth = bm.bmWidth;
-    info.header.biHeight = -bm.bmHeight;
-    info.header.biPlanes = 1;
-    info.header.biBitCount = 32;
-    info.header.biCompression = BI_RGB;
-    std::vector<BYTE> bits(static_cast<size_t>(bm.bmWidth) * bm.bmHeight * 4);
-    HDC dc = CreateCompatibleDC(nullptr);
-    const int lines = GetDIBits(dc, bitmap, 0, static_cast<UINT>(bm.bmHeight), bits.data(),
-                                reinterpret_cast<LPBITMAPINFO>(&info), DIB_RGB_COLORS);
-    DeleteDC(dc);
-    if (lines != bm.bmHeight) return {};
+    const pictures::Image image = pictures::readBitmap(bitmap);
     std::vector<COLORREF> pixels;
-    for (size_t i = 0; i + 3 < bits.size(); i += 4) pixels.push_back(RGB(bits[i + 2], bits[i + 1], bits[i]));
-    if (width) *width = bm.bmWidth;
-    if (height) *height = bm.bmHeight;
+    for (const pictures::Pixel& p : image.pixels()) pixels.push_back(RGB(p.c.r, p.c.g, p.c.b));
+    if (width) *width = image.width();
+    if (height) *height = image.height();
     return pixels;
 }
 

@@ -1,6 +1,6 @@
 // The preview's own drawing: where stretched, tiled, masked and turned
-// pictures land, that nothing is painted outside the clip, and the labels'
-// font. The pictures of both builds rest on these.
+// pictures land, that nothing is painted outside the clip, and the labels in
+// the shared font. The pictures of both builds rest on these.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,7 +8,6 @@
 
 #include "canvas.h"
 #include "paint_kit.h"
-#include "tiny_font.h"
 
 namespace {
 
@@ -135,13 +134,7 @@ TEST(PaintKit, MixGoesFromTheFirstColourToTheSecond) {
     EXPECT_EQ(preview::Mix(0x008000, 0x000000, 96), 0x005000u);
 }
 
-TEST(TinyFont, WidthIsSixPerCharacterLessTheLastGap) {
-    EXPECT_EQ(preview::TextWidth(""), 0);
-    EXPECT_EQ(preview::TextWidth("A"), 5);
-    EXPECT_EQ(preview::TextWidth("Lobby"), 29);
-}
-
-TEST(TinyFont, LettersInkTheirShapeAndUnknownCharactersABox) {
+TEST(Labels, LettersInkTheirShapeAndUnknownCharactersABox) {
     Canvas canvas(11, 9, kBack);
     // 'I': a bar across the top and bottom with a stem; '~' is not in the font.
     preview::DrawLabel(canvas, 0, 0, "I~", kA);
@@ -156,7 +149,7 @@ TEST(TinyFont, LettersInkTheirShapeAndUnknownCharactersABox) {
     EXPECT_EQ(canvas.At(8, 3), kBack);
 }
 
-TEST(TinyFont, TextPictureIsTransparentAroundItsInk) {
+TEST(Labels, TextPictureIsTransparentAroundItsInk) {
     const Picture text = preview::TextPicture("I", kB);
     Canvas canvas(text.width, text.height, kC);
     canvas.Draw(text, 0, 0);

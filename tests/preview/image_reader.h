@@ -1,6 +1,8 @@
 #pragma once
 // Reads the pictures the preview writes, PNG and BMP alike, with the same
-// code in every build, so that the same comparison runs everywhere.
+// code in every build, so that the same comparison runs everywhere. The BMP
+// decoder shares nothing with pictures/, whose writer made the files: it is
+// a second opinion on them.
 #include <cstdint>
 #include <string>
 #include <vector>

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "catalogue.h"
-#include "dib_writer.h"
+#include "stored_pictures.h"
 
 namespace art {
 

@@ -4,11 +4,15 @@
 #include <string>
 
 #include "artwork.h"
-#include "label_font.h"
+#include "pictures/font.h"
 
 namespace art {
 
 namespace {
+
+using pictures::drawText;
+using pictures::kGlyphAdvance;
+using pictures::kGlyphAscent;
 
 constexpr int kWidth = 1000;
 constexpr int kMargin = 16;
@@ -40,7 +44,7 @@ Image contactSheet() {
     for (const DrawnIconGroup& group : iconCatalogue()) {
         int tallest = 0;
         for (const catalogue::IconImage& i : group.entry.images) tallest = std::max(tallest, i.size);
-        height += tallest * kIconZoom + 2 * kGlyphHeight + 14;
+        height += tallest * kIconZoom + 2 * kGlyphAscent + 14;
     }
     struct Placed { const PaintedBitmap* item; int x, y, zoom; };
     std::vector<Placed> bitmaps;
@@ -49,7 +53,7 @@ Image contactSheet() {
     for (const PaintedBitmap& item : bitmapCatalogue()) {
         const catalogue::Entry& entry = item.entry;
         const int zoom = entry.width >= 100 ? 2 : 4;
-        const int w = std::max(entry.width * zoom, static_cast<int>(std::string(entry.name).size()) * kGlyphWidth * 2);
+        const int w = std::max(entry.width * zoom, static_cast<int>(std::string(entry.name).size()) * kGlyphAdvance * 2);
         if (x + w > kWidth - kMargin) {
             x = kMargin;
             height += lineHeight;
@@ -57,7 +61,7 @@ Image contactSheet() {
         }
         bitmaps.push_back({&item, x, height, zoom});
         x += w + kMargin;
-        lineHeight = std::max(lineHeight, entry.height * zoom + 2 * kGlyphHeight + 4 + kMargin);
+        lineHeight = std::max(lineHeight, entry.height * zoom + 2 * kGlyphAscent + 4 + kMargin);
     }
     height += lineHeight + kMargin;
 
@@ -66,18 +70,18 @@ Image contactSheet() {
     for (const DrawnIconGroup& group : iconCatalogue()) {
         int tallest = 0;
         for (const catalogue::IconImage& i : group.entry.images) tallest = std::max(tallest, i.size);
-        drawLabel(sheet, kMargin, y + tallest * kIconZoom / 2 - kGlyphHeight, group.entry.name, kText, 2);
+        drawText(sheet, kMargin, y + tallest * kIconZoom / 2 - kGlyphAscent, group.entry.name, kText, 2);
         int ix = kLabelColumn;
         for (const catalogue::IconImage& item : group.entry.images) {
             blit(sheet, storedIcon(renderIconImage(group, item)), ix, y, kIconZoom, true);
-            drawLabel(sheet, ix, y + item.size * kIconZoom + 4, formatLabel(item.size, item.bits), kText, 1);
-            ix += std::max(item.size * kIconZoom, 8 * kGlyphWidth) + 12;
+            drawText(sheet, ix, y + item.size * kIconZoom + 4, formatLabel(item.size, item.bits), kText, 1);
+            ix += std::max(item.size * kIconZoom, 8 * kGlyphAdvance) + 12;
         }
-        y += tallest * kIconZoom + 2 * kGlyphHeight + 14;
+        y += tallest * kIconZoom + 2 * kGlyphAscent + 14;
     }
     for (const Placed& p : bitmaps) {
-        drawLabel(sheet, p.x, p.y, p.item->entry.name, kText, 2);
-        blit(sheet, renderBitmap(*p.item), p.x, p.y + 2 * kGlyphHeight + 4, p.zoom, false);
+        drawText(sheet, p.x, p.y, p.item->entry.name, kText, 2);
+        blit(sheet, renderBitmap(*p.item), p.x, p.y + 2 * kGlyphAscent + 4, p.zoom, false);
     }
     return sheet;
 }

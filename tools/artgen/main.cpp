@@ -10,7 +10,7 @@
 
 #include "artwork.h"
 #include "contact_sheet.h"
-#include "png_file.h"
+#include "pictures/png_writer.h"
 
 namespace {
 
@@ -74,8 +74,9 @@ int main(int argc, char** argv) {
         if (mode == "--out") return writeAll(argv[2]);
         if (mode == "--check") return checkAll(argv[2]);
         if (mode == "--contact-sheet") {
-            art::writePng(argv[2], art::contactSheet());
-            return 0;
+            if (pictures::writePng(argv[2], art::contactSheet())) return 0;
+            std::fprintf(stderr, "artgen: cannot write %s\n", argv[2]);
+            return 1;
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "artgen: %s\n", e.what());

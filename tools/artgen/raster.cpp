@@ -19,9 +19,6 @@ Rgb mix(Rgb a, Rgb b, int num, int den) {
 
 int luma(Rgb c) { return (299 * c.r + 587 * c.g + 114 * c.b + 500) / 1000; }
 
-Image::Image(int width, int height, Pixel fill)
-    : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height, fill) {}
-
 std::uint32_t Noise::next() {
     state_ ^= state_ << 13;
     state_ ^= state_ >> 17;

@@ -1,56 +1,22 @@
 #pragma once
-// Pictures in memory: 8-bit RGB with an opacity per pixel. Bitmaps stay fully
-// opaque; icons use the opacity for their AND masks.
+// What the generator draws on: the shared picture type, colour arithmetic and
+// the noise of mottled surfaces.
 #include <cstdint>
-#include <vector>
+
+#include "pictures/image.h"
 
 namespace art {
 
-struct Rgb {
-    std::uint8_t r = 0, g = 0, b = 0;
-
-    friend bool operator==(Rgb a, Rgb b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
-    friend bool operator!=(Rgb a, Rgb b) { return !(a == b); }
-    friend bool operator<(Rgb a, Rgb b) { return a.key() < b.key(); }
-    std::uint32_t key() const { return std::uint32_t{r} << 16 | std::uint32_t{g} << 8 | b; }
-};
-
-constexpr Rgb rgb(int r, int g, int b) {
-    return Rgb{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g), static_cast<std::uint8_t>(b)};
-}
-constexpr Rgb grey(int v) { return rgb(v, v, v); }
+using pictures::grey;
+using pictures::Image;
+using pictures::Pixel;
+using pictures::Rgb;
+using pictures::rgb;
 
 // a + (b - a) * num / den, rounded to nearest; num in 0..den.
 Rgb mix(Rgb a, Rgb b, int num, int den);
 // Luma in 0..255 (integer Rec. 601 weights).
 int luma(Rgb c);
-
-struct Pixel {
-    Rgb c;
-    std::uint8_t a = 0;  // 0 transparent .. 255 opaque
-};
-
-class Image {
-public:
-    Image() = default;
-    Image(int width, int height, Pixel fill = {});
-
-    int width() const { return width_; }
-    int height() const { return height_; }
-    Pixel& at(int x, int y) { return pixels_[static_cast<std::size_t>(y) * width_ + x]; }
-    const Pixel& at(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * width_ + x]; }
-    Rgb rgbAt(int x, int y) const { return at(x, y).c; }
-    void set(int x, int y, Rgb c) { at(x, y) = Pixel{c, 255}; }
-    bool opaqueAt(int x, int y) const { return at(x, y).a >= 128; }
-
-    std::vector<Pixel>& pixels() { return pixels_; }
-    const std::vector<Pixel>& pixels() const { return pixels_; }
-
-private:
-    int width_ = 0;
-    int height_ = 0;
-    std::vector<Pixel> pixels_;
-};
 
 // Deterministic noise for mottled surfaces (xorshift32).
 class Noise {

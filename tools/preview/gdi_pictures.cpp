@@ -1,12 +1,8 @@
 #include "gdi_pictures.h"
 
+#include "pictures/gdi_readback.h"
+
 namespace preview {
-namespace {
-
-// Larger than any picture a skin carries; guards the buffer size computation.
-constexpr long long kMaxPixels = 1LL << 24;
-
-}  // namespace
 
 bool BitmapSize(HBITMAP bitmap, int* width, int* height) {
     BITMAP info{};
@@ -17,32 +13,12 @@ bool BitmapSize(HBITMAP bitmap, int* width, int* height) {
 }
 
 Picture ReadBitmap(HBITMAP bitmap) {
-    int width = 0;
-    int height = 0;
-    if (!BitmapSize(bitmap, &width, &height)) return {};
-    if (width <= 0 || height <= 0 || static_cast<long long>(width) * height > kMaxPixels) return {};
-
+    const pictures::Image image = pictures::readBitmap(bitmap);
     Picture picture;
-    picture.width = width;
-    picture.height = height;
-    picture.colour.resize(static_cast<std::size_t>(picture.width) * picture.height);
-
-    // 32 bits per pixel, top row first: blue, green, red and an unused byte,
-    // which on a little-endian machine reads as 0x??RRGGBB.
-    BITMAPINFO request{};
-    request.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    request.bmiHeader.biWidth = picture.width;
-    request.bmiHeader.biHeight = -picture.height;
-    request.bmiHeader.biPlanes = 1;
-    request.bmiHeader.biBitCount = 32;
-    request.bmiHeader.biCompression = BI_RGB;
-    HDC dc = CreateCompatibleDC(nullptr);
-    if (dc == nullptr) return {};
-    const int lines = GetDIBits(dc, bitmap, 0, static_cast<UINT>(picture.height), picture.colour.data(), &request,
-                                DIB_RGB_COLORS);
-    DeleteDC(dc);
-    if (lines != picture.height) return {};
-    for (Colour& pixel : picture.colour) pixel &= 0x00FFFFFFu;
+    picture.width = image.width();
+    picture.height = image.height();
+    picture.colour.reserve(image.pixels().size());
+    for (const pictures::Pixel& pixel : image.pixels()) picture.colour.push_back(pixel.c.key());
     return picture;
 }
 

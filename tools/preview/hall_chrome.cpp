@@ -5,9 +5,13 @@
 #include "gdi_pictures.h"
 #include "hall_parts.h"
 #include "paint_kit.h"
-#include "tiny_font.h"
+#include "pictures/font.h"
 
 namespace preview {
+
+using pictures::kGlyphAscent;
+using pictures::textWidth;
+
 namespace {
 
 constexpr int kCaptionIcon = 32;  // the caption buttons at the size the platform loads icons
@@ -87,7 +91,7 @@ void PaintMenuBar(Canvas& canvas, const HallLayout& layout, const CCaptionShowEl
     int x = bar.x + 8;
     for (const char* item : kMenuItems) {
         DrawLabel(canvas, x, bar.y + (bar.height - kGlyphAscent) / 2, item, FromColorRef(caption.m_clrMenu));
-        x += TextWidth(item) + 16;
+        x += textWidth(item) + 16;
     }
 }
 

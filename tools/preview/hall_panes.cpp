@@ -5,9 +5,14 @@
 #include "gdi_pictures.h"
 #include "hall_parts.h"
 #include "paint_kit.h"
-#include "tiny_font.h"
+#include "pictures/font.h"
 
 namespace preview {
+
+using pictures::kGlyphAscent;
+using pictures::kLineHeight;
+using pictures::textWidth;
+
 namespace {
 
 struct TabLabel {
@@ -104,7 +109,7 @@ void PaintMainTabs(Canvas& canvas, const HallLayout& layout, const CTabShowEleme
         x += tabWidth + 2;
     }
     const char* online = "1234 online";
-    DrawLabel(canvas, strip.Right() - TextWidth(online) - 10, tabTop + (tabHeight - kGlyphAscent) / 2, online,
+    DrawLabel(canvas, strip.Right() - textWidth(online) - 10, tabTop + (tabHeight - kGlyphAscent) / 2, online,
              FromColorRef(tabs.m_clrText));
 }
 
@@ -116,7 +121,7 @@ void PaintSecondaryTabs(Canvas& canvas, const HallLayout& layout, const CTabShow
     const int tabHeight = strip.height - kFaceBand - 1 - 5;
     int x = strip.x + std::max<int>(tabs.m_nTabSize2, 0) / 2;
     for (const TabLabel& label : kSecondaryTabs) {
-        const int width = TextWidth(label.text) + 24;
+        const int width = textWidth(label.text) + 24;
         PaintTab(canvas, Rect{x, strip.y + 5, width, tabHeight}, tabs, label);
         x += width + 2;
     }
@@ -125,7 +130,7 @@ void PaintSecondaryTabs(Canvas& canvas, const HallLayout& layout, const CTabShow
                      kCloseIcon};
     DrawIconSized(canvas, caption.m_hIconCloseOne, close);
     const char* title = "Room 1";
-    DrawLabel(canvas, close.x - TextWidth(title) - 8, strip.y + 5 + (tabHeight - kGlyphAscent) / 2, title,
+    DrawLabel(canvas, close.x - textWidth(title) - 8, strip.y + 5 + (tabHeight - kGlyphAscent) / 2, title,
              FromColorRef(tabs.m_clrText));
 
     // The same strip stood on end beside the room, from the turned pictures.
@@ -214,7 +219,7 @@ void PaintChat(Canvas& canvas, const HallLayout& layout) {
     int y = chat.y + 6;
     for (const char* line : kLines) {
         DrawLabel(canvas, chat.x + 6, y, line, 0x000000);
-        y += kTextLineHeight + 2;
+        y += kLineHeight + 2;
     }
     const Rect input{chat.x + 4, chat.Bottom() - kInputHeight - 4, chat.width - 8, kInputHeight};
     canvas.Frame(input, 0xA0A0A0);

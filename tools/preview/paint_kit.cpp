@@ -1,9 +1,13 @@
 #include "paint_kit.h"
 
 #include "gdi_pictures.h"
-#include "tiny_font.h"
+#include "pictures/font.h"
 
 namespace preview {
+
+using pictures::kGlyphAscent;
+using pictures::kLineHeight;
+using pictures::textWidth;
 
 Colour Mix(Colour a, Colour b, int partsOfB) {
     Colour mixed = 0;
@@ -27,9 +31,13 @@ void DrawIconAsLoaded(Canvas& canvas, HICON icon, int x, int y) { canvas.Draw(Re
 
 void DrawIconSized(Canvas& canvas, HICON icon, const Rect& target) { canvas.DrawStretched(ReadIcon(icon), target); }
 
+void DrawLabel(Canvas& canvas, int x, int y, std::string_view text, Colour colour) {
+    pictures::forEachInkedPixel(text, [&](int column, int row) { canvas.Put(x + column, y + row, colour); });
+}
+
 Picture TextPicture(std::string_view text, Colour colour) {
     // Black ink on white, then read back as an icon reads: white is masked.
-    Canvas ink(TextWidth(text), kTextLineHeight, 0xFFFFFF);
+    Canvas ink(textWidth(text), kLineHeight, 0xFFFFFF);
     DrawLabel(ink, 0, 0, text, 0x000000);
     Picture picture;
     picture.width = ink.Width();
@@ -45,7 +53,7 @@ Picture TextPicture(std::string_view text, Colour colour) {
 }
 
 void DrawLabelCentred(Canvas& canvas, const Rect& rect, std::string_view text, Colour colour) {
-    DrawLabel(canvas, rect.x + (rect.width - TextWidth(text)) / 2, rect.y + (rect.height - kGlyphAscent) / 2, text,
+    DrawLabel(canvas, rect.x + (rect.width - textWidth(text)) / 2, rect.y + (rect.height - kGlyphAscent) / 2, text,
              colour);
 }
 

@@ -20,6 +20,8 @@ void DrawIconAsLoaded(Canvas& canvas, HICON icon, int x, int y);
 // The icon brought to size x size.
 void DrawIconSized(Canvas& canvas, HICON icon, const Rect& target);
 
+// Text in the labels' font with the top of its capitals at y.
+void DrawLabel(Canvas& canvas, int x, int y, std::string_view text, Colour colour);
 // Text as a picture with a transparent background, to be turned and drawn.
 Picture TextPicture(std::string_view text, Colour colour);
 // Text centred in rect, vertically on its capitals.

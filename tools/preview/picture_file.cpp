@@ -3,12 +3,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
-#include <vector>
+#include <stdexcept>
 
+#include "pictures/dib_writer.h"
 #if SKIN_PREVIEW_HAS_PNG
-#include <png.h>
-
-#include <csetjmp>
+#include "pictures/png_writer.h"
 #endif
 
 namespace preview {
@@ -18,42 +17,17 @@ using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
 File OpenForWriting(const std::string& path) { return File(std::fopen(path.c_str(), "wb"), &std::fclose); }
 
-void PutLittleEndian(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
-
 }  // namespace
 
 bool WriteBmp(const std::string& path, const Canvas& canvas) {
-    constexpr std::uint32_t kFileHeaderBytes = 14;
-    constexpr std::uint32_t kInfoHeaderBytes = 40;
-    const std::uint32_t stride = (static_cast<std::uint32_t>(canvas.Width()) * 3 + 3) & ~3u;
-    const std::uint32_t imageBytes = stride * static_cast<std::uint32_t>(canvas.Height());
-
-    std::vector<std::uint8_t> bytes;
-    bytes.reserve(kFileHeaderBytes + kInfoHeaderBytes + imageBytes);
-    bytes.push_back('B');
-    bytes.push_back('M');
-    PutLittleEndian(bytes, kFileHeaderBytes + kInfoHeaderBytes + imageBytes, 4);
-    PutLittleEndian(bytes, 0, 4);  // two reserved words
-    PutLittleEndian(bytes, kFileHeaderBytes + kInfoHeaderBytes, 4);
-    PutLittleEndian(bytes, kInfoHeaderBytes, 4);
-    PutLittleEndian(bytes, static_cast<std::uint32_t>(canvas.Width()), 4);
-    PutLittleEndian(bytes, static_cast<std::uint32_t>(canvas.Height()), 4);  // bottom-up
-    PutLittleEndian(bytes, 1, 2);   // planes
-    PutLittleEndian(bytes, 24, 2);  // bits per pixel
-    PutLittleEndian(bytes, 0, 4);   // BI_RGB
-    PutLittleEndian(bytes, imageBytes, 4);
-    PutLittleEndian(bytes, 2835, 4);  // 72 dots per inch, both ways
-    PutLittleEndian(bytes, 2835, 4);
-    PutLittleEndian(bytes, 0, 4);  // no colour table
-    PutLittleEndian(bytes, 0, 4);
-    for (int y = canvas.Height() - 1; y >= 0; --y) {
-        for (int x = 0; x < canvas.Width(); ++x) PutLittleEndian(bytes, canvas.At(x, y), 3);  // blue, green, red
-        for (std::uint32_t pad = static_cast<std::uint32_t>(canvas.Width()) * 3; pad < stride; ++pad)
-            bytes.push_back(0);
+    constexpr std::int32_t kSeventyTwoDotsPerInch = 2835;
+    pictures::Bytes bytes;
+    try {
+        bytes = pictures::encodeBitmapFile(
+            pictures::StoredPixels{canvas.Width(), canvas.Height(), 24, {}, canvas.Pixels()}, kSeventyTwoDotsPerInch);
+    } catch (const std::invalid_argument&) {
+        return false;  // an empty canvas, or one too large for a DIB
     }
-
     File file = OpenForWriting(path);
     if (!file) return false;
     return std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() && std::fflush(file.get()) == 0;
@@ -61,37 +35,13 @@ bool WriteBmp(const std::string& path, const Canvas& canvas) {
 
 #if SKIN_PREVIEW_HAS_PNG
 bool WritePng(const std::string& path, const Canvas& canvas) {
-    File file = OpenForWriting(path);
-    if (!file) return false;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    if (png == nullptr) return false;
-    png_infop info = png_create_info_struct(png);
-    if (info == nullptr) {
-        png_destroy_write_struct(&png, nullptr);
-        return false;
-    }
-    std::vector<png_byte> row(static_cast<std::size_t>(canvas.Width()) * 3);
-    // libpng reports its errors by jumping back here.
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        return false;
-    }
-    png_init_io(png, file.get());
-    png_set_IHDR(png, info, static_cast<png_uint_32>(canvas.Width()), static_cast<png_uint_32>(canvas.Height()), 8,
-                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    for (int y = 0; y < canvas.Height(); ++y) {
+    pictures::Image image(canvas.Width(), canvas.Height());
+    for (int y = 0; y < canvas.Height(); ++y)
         for (int x = 0; x < canvas.Width(); ++x) {
-            const Colour pixel = canvas.At(x, y);
-            row[static_cast<std::size_t>(x) * 3] = static_cast<png_byte>(pixel >> 16);
-            row[static_cast<std::size_t>(x) * 3 + 1] = static_cast<png_byte>(pixel >> 8);
-            row[static_cast<std::size_t>(x) * 3 + 2] = static_cast<png_byte>(pixel);
+            const Colour c = canvas.At(x, y);
+            image.set(x, y, pictures::rgb(c >> 16 & 0xFF, c >> 8 & 0xFF, c & 0xFF));
         }
-        png_write_row(png, row.data());
-    }
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return std::fflush(file.get()) == 0;
+    return pictures::writePng(path, image);
 }
 #endif
 

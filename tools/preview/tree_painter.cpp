@@ -1,9 +1,12 @@
 #include "tree_painter.h"
 
 #include "paint_kit.h"
-#include "tiny_font.h"
+#include "pictures/font.h"
 
 namespace preview {
+
+using pictures::kGlyphAscent;
+
 namespace {
 
 constexpr int kHeaderHeight = 20;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <initializer_list>
+#include <optional>
 
 #include "compile_error.h"
 
@@ -18,15 +19,14 @@ constexpr std::int64_t kMaxSide = 4096;
 }
 
 template <class T>
-T readAt(const std::uint8_t* data, std::uint64_t size, std::uint64_t offset,
-         const std::string& what, const char* part) {
-    if (offset > size || size - offset < sizeof(T))
+T readAt(const std::uint8_t* data, std::size_t size, std::uint64_t offset, const std::string& what,
+         const char* part) {
+    const std::optional<T> value = dib::readAt<T>(data, size, offset);
+    if (!value)
         fail(what, std::string("truncated ") + part + " (needs " + std::to_string(sizeof(T)) +
                        " bytes at offset " + std::to_string(offset) + ", " +
                        std::to_string(size) + " available)");
-    T value;
-    std::memcpy(&value, data + offset, sizeof(T));
-    return value;
+    return *value;
 }
 
 bool startsWith(const std::vector<std::uint8_t>& file, std::initializer_list<std::uint8_t> bytes) {

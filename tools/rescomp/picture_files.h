@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "dib_format.h"
+#include "pictures/dib_format.h"
 
 namespace rescomp {
 

@@ -2,13 +2,12 @@
 // fitting and the file writer's colour tables.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <stdexcept>
 
 #include "canvas.h"
 #include "colours.h"
-#include "dib_format.h"
-#include "dib_writer.h"
+#include "pictures/dib_format.h"
+#include "stored_pictures.h"
 
 namespace art {
 namespace {
@@ -95,14 +94,16 @@ TEST(Colours, NearestStandardColour) {
     EXPECT_EQ(15, nearestIndex(standardPalette16(), rgb(250, 250, 250)));
 }
 
-// Colour table of an encoded bitmap file.
+// Colour table of an encoded bitmap file, as far as the file holds it.
 std::vector<Rgb> tableOf(const Bytes& file) {
-    dib::InfoHeader h;
-    std::memcpy(&h, file.data() + sizeof(dib::FileHeader), sizeof h);
     std::vector<Rgb> table;
-    const std::size_t at = sizeof(dib::FileHeader) + sizeof h;
-    for (std::uint32_t i = 0; i < h.clrUsed; ++i)
-        table.push_back(rgb(file[at + 4 * i + 2], file[at + 4 * i + 1], file[at + 4 * i]));
+    const auto h = dib::readAt<dib::InfoHeader>(file.data(), file.size(), sizeof(dib::FileHeader));
+    const std::size_t at = sizeof(dib::FileHeader) + sizeof(dib::InfoHeader);
+    for (std::uint32_t i = 0; h && i < h->clrUsed; ++i) {
+        const auto quad = dib::readAt<dib::RgbQuad>(file.data(), file.size(), at + sizeof(dib::RgbQuad) * i);
+        if (!quad) break;
+        table.push_back(rgb(quad->red, quad->green, quad->blue));
+    }
     return table;
 }
 

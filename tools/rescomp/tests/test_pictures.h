@@ -2,9 +2,12 @@
 // Well-formed picture files built in memory, for tests to break on purpose.
 #include <cstdint>
 #include <cstring>
+#include <optional>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
-#include "dib_format.h"
+#include "pictures/dib_format.h"
 
 namespace rescomp_test {
 
@@ -26,12 +29,13 @@ inline std::size_t iconEntryAt(unsigned i) { return sizeof(dib::IconDir) + i * s
 
 template <class T>
 T get(const Bytes& b, std::size_t at) {
-    T v;
-    std::memcpy(&v, b.data() + at, sizeof v);
-    return v;
+    const std::optional<T> v = dib::readAt<T>(b.data(), b.size(), at);
+    if (!v) throw std::out_of_range("no field at offset " + std::to_string(at));
+    return *v;
 }
 template <class T>
 void put(Bytes& b, std::size_t at, const T& v) {
+    if (at > b.size() || b.size() - at < sizeof v) throw std::out_of_range("no field at offset " + std::to_string(at));
     std::memcpy(b.data() + at, &v, sizeof v);
 }
 

@@ -1,14 +1,13 @@
 #pragma once
-// Writes pictures as uncompressed, bottom-up device-independent bitmaps: .bmp
-// files for bitmaps and .ico files (DIB images with AND masks) for icons.
-#include <cstdint>
-#include <vector>
-
+// The artwork at its stored depths: bitmaps with the colour tables the skin
+// relies on, icons reduced to their palettes with opacity as the AND mask,
+// written as .bmp and .ico files.
+#include "pictures/dib_writer.h"
 #include "raster.h"
 
 namespace art {
 
-using Bytes = std::vector<std::uint8_t>;
+using pictures::Bytes;
 
 // An opaque picture at 1, 8 or 24 bits per pixel. For 1 and 8 bits the colour
 // table has exactly tableEntries entries and the header says so; a grey

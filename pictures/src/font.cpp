@@ -1,10 +1,8 @@
-#include "tiny_font.h"
+#include "pictures/font.h"
 
-namespace preview {
+namespace pictures {
 namespace {
 
-// Each glyph as rows of five columns, separated by spaces; '#' is set. Seven
-// rows stand on the baseline, two more hang below it.
 struct Glyph {
     char ch;
     const char* rows;
@@ -37,6 +35,7 @@ constexpr Glyph kGlyphs[] = {
     {'=', "..... ..... ##### ..... ##### ..... ....."},
     {'>', "#.... .#... ..#.. ...#. ..#.. .#... #...."},
     {'?', ".###. #...# ....# ...#. ..#.. ..... ..#.."},
+    {'@', ".###. #...# #.### #.#.# #.### #.... .####"},
     {'A', ".###. #...# #...# ##### #...# #...# #...#"},
     {'B', "####. #...# #...# ####. #...# #...# ####."},
     {'C', ".###. #...# #.... #.... #.... #...# .###."},
@@ -96,37 +95,26 @@ constexpr Glyph kGlyphs[] = {
 
 constexpr const char* kMissingGlyph = "##### #...# #...# #...# #...# #...# #####";
 
-const char* RowsOf(char ch) {
+}  // namespace
+
+const char* glyphRows(char ch) {
     for (const Glyph& glyph : kGlyphs)
         if (glyph.ch == ch) return glyph.rows;
     return kMissingGlyph;
 }
 
-void DrawGlyph(Canvas& canvas, int x, int y, const char* rows, Colour colour) {
-    int column = 0;
-    int row = 0;
-    for (const char* p = rows; *p != '\0'; ++p) {
-        if (*p == ' ') {
-            ++row;
-            column = 0;
-            continue;
-        }
-        if (*p == '#') canvas.Put(x + column, y + row, colour);
-        ++column;
-    }
-}
-
-}  // namespace
-
-int TextWidth(std::string_view text) {
+int textWidth(std::string_view text) {
     return text.empty() ? 0 : static_cast<int>(text.size()) * kGlyphAdvance - 1;
 }
 
-void DrawLabel(Canvas& canvas, int x, int y, std::string_view text, Colour colour) {
-    for (char ch : text) {
-        DrawGlyph(canvas, x, y, RowsOf(ch), colour);
-        x += kGlyphAdvance;
-    }
+void drawText(Image& image, int x, int y, std::string_view text, Rgb colour, int scale) {
+    forEachInkedPixel(text, [&](int column, int row) {
+        for (int dy = 0; dy < scale; ++dy)
+            for (int dx = 0; dx < scale; ++dx) {
+                const int px = x + column * scale + dx, py = y + row * scale + dy;
+                if (px >= 0 && py >= 0 && px < image.width() && py < image.height()) image.set(px, py, colour);
+            }
+    });
 }
 
-}  // namespace preview
+}  // namespace pictures

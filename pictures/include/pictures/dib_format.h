@@ -1,8 +1,13 @@
 #pragma once
-// On-disk layouts of the picture files the skin is made of (.bmp and .ico) and
-// of the icon group directory the resource compiler derives from them. Every
-// field is little-endian; the tools run on little-endian hosts only.
+// On-disk layouts of the picture files the skin is made of (.bmp and .ico),
+// of the icon group directory a resource script derives from them, and the
+// one way to read them out of bytes. Every field is little-endian; everything
+// that reads or writes them runs on little-endian machines only.
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <optional>
+#include <type_traits>
 
 namespace dib {
 
@@ -56,8 +61,8 @@ struct IconDirEntry {
     std::uint32_t imageOffset;  // from the start of the file
 };
 
-// The group directory's entry names its image by resource number instead of
-// by file offset.
+// A group directory (an IconDir, then these) names each image by resource
+// number instead of by file offset.
 struct GroupIconEntry {
     std::uint8_t width;
     std::uint8_t height;
@@ -84,6 +89,17 @@ constexpr std::uint32_t kBiRgb = 0;
 // Bytes in one stored row: rows are filled out to whole 32-bit words.
 constexpr std::uint64_t rowStride(std::uint64_t width, std::uint64_t bitCount) {
     return (width * bitCount + 31) / 32 * 4;
+}
+
+// The T stored at `offset` of data[0, size), or nothing when it does not lie
+// wholly inside.
+template <class T>
+std::optional<T> readAt(const std::uint8_t* data, std::size_t size, std::uint64_t offset) {
+    static_assert(std::is_trivially_copyable_v<T>);
+    if (data == nullptr || offset > size || size - offset < sizeof(T)) return std::nullopt;
+    T value;
+    std::memcpy(&value, data + offset, sizeof value);
+    return value;
 }
 
 }  // namespace dib
