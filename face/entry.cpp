@@ -2,7 +2,7 @@
 
 #include "hall_skin.h"
 #include "module_state.h"
-#include "pack_values.h"
+#include "values_block.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ namespace {
 // instead of handing out an empty skin.
 BOOL AttachProcess(HINSTANCE instance) {
     if (skin::HallFaceFilled(skin::g_hallFace)) return TRUE;
-    if (!skin::ReadPackValues(skin::g_values)) {
+    if (!skin::ReadValuesBlock(skin::g_values)) {
         SetLastError(ERROR_BAD_FORMAT);
         return FALSE;
     }

@@ -1,4 +1,4 @@
-#include "pack_values.h"
+#include "values_block.h"
 
 namespace skin {
 namespace {
@@ -18,7 +18,7 @@ bool HoldsZero(const char* text, size_t count) {
 
 }  // namespace
 
-bool ReadPackValues(SkinValues& values) {
+bool ReadValuesBlock(SkinValues& values) {
     unsigned char* to = reinterpret_cast<unsigned char*>(&values);
     for (size_t i = 0; i < sizeof values; ++i) to[i] = skin_pack_values[i];
     return SameBytes(values.magic, kValuesMagic, sizeof values.magic) && values.version == kValuesVersion &&

@@ -7,6 +7,6 @@ namespace skin {
 // Copies the module's values block into `values`. False, and `values` is not
 // to be used, where the block is not one this module reads: another magic
 // value, version or size, or a module name without its terminating zero.
-bool ReadPackValues(SkinValues& values);
+bool ReadValuesBlock(SkinValues& values);
 
 }  // namespace skin
