@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "default_pack.h"
 #include "face_report.h"
 #include "skin_module.h"
 
@@ -25,12 +28,10 @@ const preview::SkinModule& Module() {
     return module;
 }
 
-std::string Sys(int index) {
-    const COLORREF colour = GetSysColor(index);
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02X%02X%02X", GetRValue(colour), GetGValue(colour), GetBValue(colour));
-    return text;
-}
+const skin::SkinValues& Pack() { return skintest::DefaultPackValues(); }
+
+// A colour of the pack as the report writes the field that receives it.
+std::string C(skin::SkinColour colour) { return skintest::ResolvedText(colour); }
 
 std::string Text(const Json& value) {
     if (value.is_string()) return value.get<std::string>();
@@ -77,9 +78,9 @@ const std::vector<std::string> kTreeIcons = {"TREE_ROOT",   "TREE_FLODER",   "TR
 void AddTree(std::vector<Row>& rows, const std::string& element) {
     const std::string prefix = element.empty() ? "" : element + ".";
     AddRegistrations(rows, element);
-    rows.push_back({prefix + "m_clrBack", Sys(COLOR_BTNFACE)});
-    rows.push_back({prefix + "m_clrText", "#000000"});
-    rows.push_back({prefix + "m_clrLine", "#CACACA"});
+    rows.push_back({prefix + "m_clrBack", C(Pack().tree.back)});
+    rows.push_back({prefix + "m_clrText", C(Pack().tree.text)});
+    rows.push_back({prefix + "m_clrLine", C(Pack().tree.line)});
     AddList(rows, prefix + "m_arrIcon", kTreeIcons);
     rows.push_back({prefix + "m_hbmBack", "PERSONLIST_BK|TREE_BK"});
 }
@@ -88,7 +89,7 @@ struct ButtonRow {
     const char* icon;
     const char* iconAlt;
     std::string back;
-    const char* text;
+    std::string text;
     const char* bitmap;
 };
 
@@ -116,9 +117,9 @@ std::vector<Row> HallRows() {
 
     AddRegistrations(rows, "m_caption");
     rows.insert(rows.end(), {
-                                {"m_caption.m_clrCaption", "#8E94AE"},
-                                {"m_caption.m_clrCaptionText", "#FFFFFF"},
-                                {"m_caption.m_clrMenu", "#6A76A4"},
+                                {"m_caption.m_clrCaption", C(Pack().caption.caption)},
+                                {"m_caption.m_clrCaptionText", C(Pack().caption.captionText)},
+                                {"m_caption.m_clrMenu", C(Pack().caption.menu)},
                                 {"m_caption.m_hObject", "null"},
                                 {"m_caption.m_hbmCaption", "CAPTION_BK"},
                                 {"m_caption.m_hbmMenu", "MENU_BK"},
@@ -145,14 +146,14 @@ std::vector<Row> HallRows() {
 
     AddRegistrations(rows, "m_mainTab");
     rows.insert(rows.end(), {
-                                {"m_mainTab.m_clrLine", "#5971A5"},
-                                {"m_mainTab.m_clrText", "#FF0000"},
-                                {"m_mainTab.m_clrFace", "#CACACA"},
-                                {"m_mainTab.m_clrActiveText", "#000000"},
-                                {"m_mainTab.m_clrActiveLine", "#5971A5"},
-                                {"m_mainTab.m_clrInactiveText", "#808080"},
-                                {"m_mainTab.m_nTabSize1", "28"},
-                                {"m_mainTab.m_nTabSize2", "40"},
+                                {"m_mainTab.m_clrLine", C(Pack().mainTab.line)},
+                                {"m_mainTab.m_clrText", C(Pack().mainTab.text)},
+                                {"m_mainTab.m_clrFace", C(Pack().mainTab.face)},
+                                {"m_mainTab.m_clrActiveText", C(Pack().mainTab.activeText)},
+                                {"m_mainTab.m_clrActiveLine", C(Pack().mainTab.activeLine)},
+                                {"m_mainTab.m_clrInactiveText", C(Pack().mainTab.inactiveText)},
+                                {"m_mainTab.m_nTabSize1", std::to_string(Pack().mainTab.tabSize1)},
+                                {"m_mainTab.m_nTabSize2", std::to_string(Pack().mainTab.tabSize2)},
                                 {"m_mainTab.m_hbmBack", "MAINTAB_BK"},
                                 {"m_mainTab.m_hbmSelect", "SELECT_MAINTAB_BK"},
                                 {"m_mainTab.m_hbmNoSelect", "NOSELECT_MAINTAB_BK"},
@@ -163,14 +164,14 @@ std::vector<Row> HallRows() {
 
     AddRegistrations(rows, "m_tab");
     rows.insert(rows.end(), {
-                                {"m_tab.m_clrLine", "#5971A5"},
-                                {"m_tab.m_clrText", Sys(COLOR_BTNTEXT)},
-                                {"m_tab.m_clrFace", Sys(COLOR_BTNFACE)},
-                                {"m_tab.m_clrActiveText", Sys(COLOR_CAPTIONTEXT)},
-                                {"m_tab.m_clrActiveLine", "#BBBBBB"},
-                                {"m_tab.m_clrInactiveText", Sys(COLOR_INACTIVECAPTIONTEXT)},
-                                {"m_tab.m_nTabSize1", "28"},
-                                {"m_tab.m_nTabSize2", "20"},
+                                {"m_tab.m_clrLine", C(Pack().tab.line)},
+                                {"m_tab.m_clrText", C(Pack().tab.text)},
+                                {"m_tab.m_clrFace", C(Pack().tab.face)},
+                                {"m_tab.m_clrActiveText", C(Pack().tab.activeText)},
+                                {"m_tab.m_clrActiveLine", C(Pack().tab.activeLine)},
+                                {"m_tab.m_clrInactiveText", C(Pack().tab.inactiveText)},
+                                {"m_tab.m_nTabSize1", std::to_string(Pack().tab.tabSize1)},
+                                {"m_tab.m_nTabSize2", std::to_string(Pack().tab.tabSize2)},
                                 {"m_tab.m_hbmBack", "TAB_BK"},
                                 {"m_tab.m_hbmSelect", "SELECT_TAB_BK"},
                                 {"m_tab.m_hbmNoSelect", "NOSELECT_TAB_BK"},
@@ -180,54 +181,56 @@ std::vector<Row> HallRows() {
                             });
 
     AddRegistrations(rows, "m_room");
-    rows.push_back({"m_room.m_clrRoom", "#008000"});
+    rows.push_back({"m_room.m_clrRoom", C(Pack().room.room)});
     for (int k = 0; k < 5; ++k) {
         const std::string index = std::to_string(k);
         rows.push_back({"m_room.m_phTablePic." + index, "null"});
         rows.push_back({"m_room.m_arrRoomLib." + index + ".count", "0"});
         rows.push_back({"m_room.m_nPicGroups." + index, "0"});
-        rows.push_back({"m_room.m_szRoomStem." + index, "room" + std::to_string(k + 2)});
+        rows.push_back({"m_room.m_szRoomStem." + index, Pack().room.stems[k]});
     }
 
-    const std::string face = Sys(COLOR_BTNFACE);
+    const std::string first = C(Pack().toolbar.first.back), firstText = C(Pack().toolbar.first.text);
+    const std::string back = C(Pack().toolbar.rest.back), text = C(Pack().toolbar.rest.text);
     AddButtons(rows, "m_arrToolButton",
                {
-                   {"BAR_PAGE", "BAR_PAGE", "#800000", "#FFFFFF", "BUTTON_BK"},
-                   {"BAR_ENTERROOM", "BAR_ENTERROOM", face, "#FFFFFF", "BUTTON_BK"},
-                   {"BAR_SETUP", "BAR_SETUP", face, "#FFFFFF", "BUTTON_BK"},
-                   {"BAR_HELP", "BAR_HELP", face, "#FFFFFF", "BUTTON_BK"},
-                   {"BAR_EXIT", "BAR_EXIT", face, "#FFFFFF", "BUTTON_BK"},
-                   {"BAR_ADD", "BAR_ADD", face, "#FFFFFF", "BUTTON_BK"},
-                   {"BAR_DEL", "BAR_DEL", face, "#FFFFFF", "BUTTON_BK"},
+                   {"BAR_PAGE", "BAR_PAGE", first, firstText, "BUTTON_BK"},
+                   {"BAR_ENTERROOM", "BAR_ENTERROOM", back, text, "BUTTON_BK"},
+                   {"BAR_SETUP", "BAR_SETUP", back, text, "BUTTON_BK"},
+                   {"BAR_HELP", "BAR_HELP", back, text, "BUTTON_BK"},
+                   {"BAR_EXIT", "BAR_EXIT", back, text, "BUTTON_BK"},
+                   {"BAR_ADD", "BAR_ADD", back, text, "BUTTON_BK"},
+                   {"BAR_DEL", "BAR_DEL", back, text, "BUTTON_BK"},
                    // The second icon carries over from the entry before.
-                   {"BAR_PLAYER", "BAR_DEL", face, "#FFFFFF", "BUTTON_BK"},
+                   {"BAR_PLAYER", "BAR_DEL", back, text, "BUTTON_BK"},
                });
 
     AddRegistrations(rows, "m_personList");
     rows.insert(rows.end(), {
-                                {"m_personList.m_clrPerson1", "#FF6400"},
-                                {"m_personList.m_clrPerson2", "#FF6400"},
-                                {"m_personList.m_clrPerson3", "#0064FF"},
-                                {"m_personList.m_clrPerson4", "#000000"},
-                                {"m_personList.m_clrPerson5", "#008000"},
-                                {"m_personList.m_clrPerson6", Sys(COLOR_HIGHLIGHT)},
-                                {"m_personList.m_clrPerson7", "#000000"},
-                                {"m_personList.m_clrPerson8", Sys(COLOR_HIGHLIGHTTEXT)},
+                                {"m_personList.m_clrPerson1", C(Pack().personList.person[0])},
+                                {"m_personList.m_clrPerson2", C(Pack().personList.person[1])},
+                                {"m_personList.m_clrPerson3", C(Pack().personList.person[2])},
+                                {"m_personList.m_clrPerson4", C(Pack().personList.person[3])},
+                                {"m_personList.m_clrPerson5", C(Pack().personList.person[4])},
+                                {"m_personList.m_clrPerson6", C(Pack().personList.person[5])},
+                                {"m_personList.m_clrPerson7", C(Pack().personList.person[6])},
+                                {"m_personList.m_clrPerson8", C(Pack().personList.person[7])},
                                 {"m_personList.m_hbmBack", "PERSONLIST_BK|TREE_BK"},
                                 {"m_personList.m_arrExtraWnd.count", "0"},
                                 {"m_personList.m_arrHeadLib.count", "0"},
-                                {"m_personList.m_szHeadPicStem", "headpic"},
+                                {"m_personList.m_szHeadPicStem", Pack().personList.headPicStem},
                                 {"m_personList.m_nPersonReserved", "0"},
                             });
     AddList(rows, "m_personList.m_arrStatusIcon",
             {"PERSONLIST_WAIT", "PERSONLIST_AGREE", "PERSONLIST_PLAY", "PERSONLIST_WATCH", "PERSONLIST_WORK",
              "PERSONLIST_FOOD", "PERSONLIST_SLEEP", "PERSONLIST_STOP", "PERSONLIST_CALL", "PERSONLIST_FAST"});
 
+    const std::string exitBack = C(Pack().exit.back), exitText = C(Pack().exit.text);
     AddButtons(rows, "m_arrExitButton",
                {
-                   {"WINEXIT_ALL", "WINEXIT_ALL", face, "#000000", "null"},
-                   {"WINEXIT_WINDOW", "WINEXIT_WINDOW", face, "#000000", "null"},
-                   {"WINEXIT_USERCHANGE", "WINEXIT_USERCHANGE", face, "#000000", "null"},
+                   {"WINEXIT_ALL", "WINEXIT_ALL", exitBack, exitText, "null"},
+                   {"WINEXIT_WINDOW", "WINEXIT_WINDOW", exitBack, exitText, "null"},
+                   {"WINEXIT_USERCHANGE", "WINEXIT_USERCHANGE", exitBack, exitText, "null"},
                });
 
     AddRegistrations(rows, "m_chat");
@@ -236,7 +239,8 @@ std::vector<Row> HallRows() {
 
     AddRegistrations(rows, "m_splitter");
     rows.insert(rows.end(), {{"m_splitter.m_hbmRow", "SPLITTER_ROW"}, {"m_splitter.m_hbmCol", "SPLITTER_COL"}});
-    for (int i = 1; i <= 4; ++i) rows.push_back({"m_splitter.m_nSplitterSize" + std::to_string(i), "11"});
+    for (int i = 1; i <= 4; ++i)
+        rows.push_back({"m_splitter.m_nSplitterSize" + std::to_string(i), std::to_string(Pack().splitter.sizes[i - 1])});
 
     AddTree(rows, "m_tree");
 
@@ -289,5 +293,25 @@ TEST(FaceReport, SameModuleGivesTheSameTextTwice) {
     const std::string second = preview::JsonText(preview::ReportTreeFace(*Module().TreeFace(), names));
     EXPECT_EQ(first, second);
 }
+
+// The portable platform's system colours are fixed, so there the whole text
+// of both reports is the committed description of the default skin.
+#if !defined(_WIN32)
+std::string Golden(const char* face) {
+    const std::string path = std::string(SKIN_GOLDEN_DIR) + "/skinpak1_" + face + ".json";
+    std::ifstream in(path);
+    EXPECT_TRUE(in) << "cannot read " << path;
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+TEST(FaceReport, BothReportsAreTheGoldenDescriptionOfTheDefaultSkin) {
+    ASSERT_TRUE(Module().Loaded()) << Module().Error();
+    const preview::ResourceCatalogue names(Module().Handle());
+    EXPECT_EQ(Golden("hall"), preview::JsonText(preview::ReportHallFace(*Module().HallFace(), names)));
+    EXPECT_EQ(Golden("tree"), preview::JsonText(preview::ReportTreeFace(*Module().TreeFace(), names)));
+}
+#endif
 
 }  // namespace
