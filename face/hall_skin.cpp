@@ -13,13 +13,18 @@ constexpr size_t kToolButtonCount = 8;
 constexpr size_t kExitButtonCount = 3;
 constexpr size_t kStatusIconCount = 10;
 
-void LoadMainTab(CTabShowElements& tab, const TabValues& values, HINSTANCE instance) {
+// Both strips write their colours first, in the fields' order.
+void WriteTabColours(CTabShowElements& tab, const TabValues& values) {
     WriteColour(tab.m_clrLine, values.line);
     WriteColour(tab.m_clrText, values.text);
     WriteColour(tab.m_clrFace, values.face);
     WriteColour(tab.m_clrActiveText, values.activeText);
     WriteColour(tab.m_clrActiveLine, values.activeLine);
     WriteColour(tab.m_clrInactiveText, values.inactiveText);
+}
+
+void LoadMainTab(CTabShowElements& tab, const TabValues& values, HINSTANCE instance) {
+    WriteTabColours(tab, values);
     tab.m_nTabSize1 = values.tabSize1;
     tab.m_nTabSize2 = values.tabSize2;
     tab.m_hbmBack = LoadBitmapA(instance, "MAINTAB_BK");
@@ -32,12 +37,7 @@ void LoadMainTab(CTabShowElements& tab, const TabValues& values, HINSTANCE insta
 }
 
 void LoadSecondaryTab(CTabShowElements& tab, const TabValues& values, HINSTANCE instance) {
-    WriteColour(tab.m_clrLine, values.line);
-    WriteColour(tab.m_clrText, values.text);
-    WriteColour(tab.m_clrFace, values.face);
-    WriteColour(tab.m_clrActiveText, values.activeText);
-    WriteColour(tab.m_clrActiveLine, values.activeLine);
-    WriteColour(tab.m_clrInactiveText, values.inactiveText);
+    WriteTabColours(tab, values);
     tab.m_hbmBack = LoadBitmapA(instance, "TAB_BK");
     tab.m_hbmSelect = LoadBitmapA(instance, "SELECT_TAB_BK");
     tab.m_hbmNoSelect = LoadBitmapA(instance, "NOSELECT_TAB_BK");
