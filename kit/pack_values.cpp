@@ -48,11 +48,12 @@ private:
     }
 
     void ReadTable(const std::string& table, const toml::table& values) {
-        for (auto&& [name, node] : values) {
+        for (auto&& entry : values) {
+            const std::string name(entry.first.str());
             const bool known = std::any_of(PackKeys().begin(), PackKeys().end(), [&](const PackKey& key) {
-                return table == key.table && name.str() == key.key;
+                return table == key.table && name == key.key;
             });
-            if (!known) Report(name.source(), "unknown key \"" + std::string(name.str()) + "\" in [" + table + "]");
+            if (!known) Report(entry.first.source(), "unknown key \"" + name + "\" in [" + table + "]");
         }
         for (const PackKey& key : PackKeys()) {
             if (table != key.table) continue;

@@ -8,14 +8,16 @@
 
 namespace skintest {
 
+skin::SkinValues PackValues(const std::string& tomlPath) {
+    skin::SkinValues read;
+    kit::Problems problems;
+    kit::ReadPackValues(tomlPath, "pack.toml", read, problems);
+    for (const kit::Problem& problem : problems) ADD_FAILURE() << tomlPath << ": " << problem.Text();
+    return read;
+}
+
 const skin::SkinValues& DefaultPackValues() {
-    static const skin::SkinValues values = [] {
-        skin::SkinValues read;
-        kit::Problems problems;
-        kit::ReadPackValues(DEFAULT_PACK_TOML, "pack.toml", read, problems);
-        for (const kit::Problem& problem : problems) ADD_FAILURE() << DEFAULT_PACK_TOML << ": " << problem.Text();
-        return read;
-    }();
+    static const skin::SkinValues values = PackValues(DEFAULT_PACK_TOML);
     return values;
 }
 

@@ -9,7 +9,9 @@
 
 namespace skintest {
 
-// Read once; a problem in the file fails the calling test.
+// A pack's values file read; a problem in the file fails the calling test.
+skin::SkinValues PackValues(const std::string& tomlPath);
+// The default pack's, read once.
 const skin::SkinValues& DefaultPackValues();
 
 // A colour as the module writes it into a field now: a system colour is the
