@@ -21,6 +21,7 @@
 #include "hall_skin.h"
 #include "module_state.h"
 #include "platform_trace.h"
+#include "values_block.h"
 #include "skinpak1.h"
 
 namespace {
@@ -59,6 +60,8 @@ Session& TheSession() {
         Session s{};
         s.pictures = LoadLibraryA(SKIN_MODULE_FILE);
         if (s.pictures == nullptr) Fail("the module with the pictures did not load");
+        // The linked module state reads its values as the attach would.
+        if (!skin::ReadValuesBlock(skin::g_values)) Fail("the values block did not read");
         WNDCLASSA wc{};
         wc.lpfnWndProc = &WindowProcedure;
         wc.lpszClassName = "operation_fuzzer";
@@ -265,7 +268,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         World w;
         g_world = &w;
         w.input = &in;
-        skin::LoadHallSkin(w.hall, session.pictures);
+        skin::LoadHallSkin(w.hall, skin::g_values, session.pictures);
         GetTreeFace();
         platform_trace::Clear();
         while (in.more()) {
