@@ -40,7 +40,7 @@ function(skin_add_pack name folder)
     OUTPUT ${values_source} ${script}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${out}
     COMMAND ${SKIN_SKINPACK} ${folder} --name ${name} --values ${values_source} --script ${script}
-    DEPENDS ${SKIN_SKINPACK_TARGET} ${folder}/pack.toml ${pictures}
+    DEPENDS ${SKIN_SKINPACK_TARGET} ${SKIN_SKINPACK} ${folder}/pack.toml ${pictures}
     COMMENT "Checking skin pack ${name}"
     VERBATIM)
 

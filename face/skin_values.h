@@ -109,4 +109,9 @@ static_assert(sizeof(SkinValues) == 348, "the block of version 1");
 
 // The block of the pack the module was built with, defined by the pack's
 // generated source. The fill copies it out rather than reading it in place.
-extern "C" const unsigned char skin_pack_values[sizeof(skin::SkinValues)];
+#if defined(_WIN32)
+#define SKIN_VALUES_PLACED __attribute__((section(SKIN_VALUES_SECTION)))
+#else
+#define SKIN_VALUES_PLACED
+#endif
+extern "C" SKIN_VALUES_PLACED const unsigned char skin_pack_values[sizeof(skin::SkinValues)];
