@@ -6,6 +6,7 @@
 #include <toml++/toml.h>
 
 #include "colour_text.h"
+#include "nearest_name.h"
 #include "pack_keys.h"
 
 namespace kit {
@@ -21,11 +22,14 @@ public:
     void Read(const toml::table& root) {
         ReadName(root);
         std::set<std::string> tables;
-        for (const PackKey& key : PackKeys()) tables.insert(key.table);
+        std::vector<std::string_view> topLevel{"name"};
+        for (const PackKey& key : PackKeys())
+            if (tables.insert(key.table).second) topLevel.push_back(key.table);
         for (auto&& [name, node] : root) {
             if (name.str() == "name") continue;
             if (!tables.count(std::string(name.str()))) {
-                Report(name.source(), "unknown table or key \"" + std::string(name.str()) + "\"");
+                Report(name.source(), "unknown table or key \"" + std::string(name.str()) + "\"" +
+                                          DidYouMean(name.str(), topLevel));
             } else if (!node.is_table()) {
                 Report(node.source(), "\"" + std::string(name.str()) + "\" must be a table ([" +
                                           std::string(name.str()) + "])");
@@ -48,12 +52,14 @@ private:
     }
 
     void ReadTable(const std::string& table, const toml::table& values) {
+        std::vector<std::string_view> keys;
+        for (const PackKey& key : PackKeys())
+            if (table == key.table) keys.push_back(key.key);
         for (auto&& entry : values) {
-            const std::string name(entry.first.str());
-            const bool known = std::any_of(PackKeys().begin(), PackKeys().end(), [&](const PackKey& key) {
-                return table == key.table && name == key.key;
-            });
-            if (!known) Report(entry.first.source(), "unknown key \"" + name + "\" in [" + table + "]");
+            const std::string_view name = entry.first.str();
+            if (std::find(keys.begin(), keys.end(), name) == keys.end())
+                Report(entry.first.source(), "unknown key \"" + std::string(name) + "\" in [" + table + "]" +
+                                                 DidYouMean(name, keys));
         }
         for (const PackKey& key : PackKeys()) {
             if (table != key.table) continue;
@@ -117,6 +123,11 @@ private:
                 return Report(node.source(), Named(key) + " \"" + *stem +
                                                  "\": a stem is a file-name stem of printable ASCII, without spaces");
         std::memcpy(buffer, stem->c_str(), stem->size() + 1);
+    }
+
+    static std::string DidYouMean(std::string_view name, const std::vector<std::string_view>& known) {
+        const std::optional<std::string> meant = NearestName(name, known);
+        return meant ? "; did you mean \"" + *meant + "\"?" : "";
     }
 
     static std::string Named(const PackKey& key) { return std::string(key.table) + "." + key.key; }

@@ -34,4 +34,11 @@ std::string_view SystemColourName(int index) {
     return kNames[index];
 }
 
+std::vector<std::string_view> SystemColourNames() {
+    std::vector<std::string_view> names;
+    for (std::string_view name : kNames)
+        if (!name.empty()) names.push_back(name);
+    return names;
+}
+
 }  // namespace kit

@@ -77,6 +77,34 @@ TEST(PackValues, ColoursAreRedFirstInTheFileAndInTheLowByteOfTheBlock) {
     }
 }
 
+TEST(PackValues, ANearMissOfAColourIsToldWhatItLacks) {
+    const struct {
+        const char* text;
+        const char* why;
+    } rows[] = {
+        {"#fffff", "\"#fffff\" is not a colour: it has 5 hex digits, want 6"},
+        {"#FFFFFF0", "\"#FFFFFF0\" is not a colour: it has 7 hex digits, want 6"},
+        {"#", "\"#\" is not a colour: it has 0 hex digits, want 6"},
+        {"#f0c", "\"#f0c\" is not a colour: it has 3 hex digits, want 6; did you mean \"#ff00cc\"?"},
+        {"#FFFFFG0", "\"#FFFFFG0\" is not a colour: 'G' is not a hex digit"},
+        {"FFFFFF", "\"FFFFFF\" is not a colour; did you mean \"#FFFFFF\"?"},
+        {"FFFFF", "\"FFFFF\" is not a colour: write \"#RRGGBB\" or \"system:COLOR_…\""},
+        {"COLOR_BTNFACE", "\"COLOR_BTNFACE\" is not a colour; did you mean \"system:COLOR_BTNFACE\"?"},
+        {"red", "\"red\" is not a colour: write \"#RRGGBB\" or \"system:COLOR_…\""},
+        {"system:COLOR_BTNFAC", "\"COLOR_BTNFAC\" is not a system colour; did you mean \"COLOR_BTNFACE\"?"},
+        {"system:color_btnface", "\"color_btnface\" is not a system colour; did you mean \"COLOR_BTNFACE\"?"},
+        {"system:COLOR_BTNTXET", "\"COLOR_BTNTXET\" is not a system colour; did you mean \"COLOR_BTNTEXT\"?"},
+        {"system:COLOR_HILITE", "\"COLOR_HILITE\" is not a system colour (such as COLOR_BTNFACE)"},
+        {"system:", "\"\" is not a system colour (such as COLOR_BTNFACE)"},
+    };
+    for (const auto& row : rows) {
+        skin::SkinColour colour{};
+        std::string why;
+        EXPECT_FALSE(kit::ParseColour(row.text, colour, why)) << row.text;
+        EXPECT_EQ(row.why, why) << row.text;
+    }
+}
+
 TEST(PackValues, EveryProblemIsReportedWithItsPlace) {
     const struct {
         const char* what;
@@ -86,12 +114,23 @@ TEST(PackValues, EveryProblemIsReportedWithItsPlace) {
         {"syntax error", WithLine("[tree]", "[tree"),
          {"pack.toml:58:6: Error while parsing table header: expected ']', saw '\\n'"}},
         {"misspelt key", WithLine("caption_text =", "caption_txt ="),
-         {"pack.toml:35:1: unknown key \"caption_txt\" in [caption]", "pack.toml:33:1: [caption] has no \"caption_text\""}},
+         {"pack.toml:35:1: unknown key \"caption_txt\" in [caption]; did you mean \"caption_text\"?",
+          "pack.toml:33:1: [caption] has no \"caption_text\""}},
+        {"key far from any", WithLine("caption_text =", "title ="),
+         {"pack.toml:35:1: unknown key \"title\" in [caption]", "pack.toml:33:1: [caption] has no \"caption_text\""}},
         {"unknown table", DefaultPack() + "[chat]\nvalue1 = 1\n", {"pack.toml:62:2: unknown table or key \"chat\""}},
+        {"misspelt table", WithLine("[caption]", "[captoin]"),
+         {"pack.toml:33:2: unknown table or key \"captoin\"; did you mean \"caption\"?",
+          "pack.toml:1:1: the table [caption] is missing"}},
         {"junk colour", WithLine("menu = \"#6A76A4\"", "menu = \"#6A76G4\""),
          {"pack.toml:36:8: caption.menu: \"#6A76G4\" is not a colour: 'G' is not a hex digit"}},
         {"short colour", WithLine("menu = \"#6A76A4\"", "menu = \"#fffff\""),
-         {"pack.toml:36:8: caption.menu: \"#fffff\" is not a colour: write \"#RRGGBB\" or \"system:COLOR_…\""}},
+         {"pack.toml:36:8: caption.menu: \"#fffff\" is not a colour: it has 5 hex digits, want 6"}},
+        {"colour without its #", WithLine("menu = \"#6A76A4\"", "menu = \"6A76A4\""),
+         {"pack.toml:36:8: caption.menu: \"6A76A4\" is not a colour; did you mean \"#6A76A4\"?"}},
+        {"misspelt system colour", WithLine("system:COLOR_HIGHLIGHTTEXT", "system:COLOR_HIGHLIGHTEXT"),
+         {"pack.toml:49:11: person_list.person8: \"COLOR_HIGHLIGHTEXT\" is not a system colour; did you mean "
+          "\"COLOR_HIGHLIGHTTEXT\"?"}},
         {"unknown system colour", WithLine("system:COLOR_HIGHLIGHTTEXT", "system:COLOR_HILITE"),
          {"pack.toml:49:11: person_list.person8: \"COLOR_HILITE\" is not a system colour (such as COLOR_BTNFACE)"}},
         {"colour of the wrong type", WithLine("line = \"#CACACA\"", "line = 0xCACACA"),
