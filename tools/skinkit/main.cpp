@@ -46,6 +46,8 @@ int Check(const fs::path& folder) {
 int main(int argc, char** argv) {
     CLI::App app{"The skin author's tool: start a skin pack folder, check one"};
     app.require_subcommand(1);
+    // A path that starts with a slash is a path, on Windows too.
+    app.allow_windows_style_options(false);
 
     fs::path newFolder, from = SKINKIT_DEFAULT_PACK;
     std::string name;
