@@ -37,10 +37,15 @@ void CheckPictures(const std::filesystem::path& folder, Problems& problems) {
 
 }  // namespace
 
+std::filesystem::path WholeFolder(const std::filesystem::path& folder) {
+    const std::filesystem::path whole = std::filesystem::absolute(folder).lexically_normal();
+    return whole.has_filename() ? whole : whole.parent_path();
+}
+
 PackFolder ReadPackFolder(const std::filesystem::path& root) {
-    PackFolder pack{root, {}, {}};
-    ReadPackValues(root / kValuesFile, kValuesFile, pack.values, pack.problems);
-    CheckPictures(root / kPicturesFolder, pack.problems);
+    PackFolder pack{WholeFolder(root), {}, {}};
+    ReadPackValues(pack.root / kValuesFile, kValuesFile, pack.values, pack.problems);
+    CheckPictures(pack.root / kPicturesFolder, pack.problems);
     return pack;
 }
 

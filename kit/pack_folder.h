@@ -12,8 +12,12 @@ namespace kit {
 constexpr const char* kValuesFile = "pack.toml";
 constexpr const char* kPicturesFolder = "pictures";
 
+// A folder as given, whole and absolute: "packs/mine/" and "packs/mine" are
+// one folder, named "mine".
+std::filesystem::path WholeFolder(const std::filesystem::path& folder);
+
 struct PackFolder {
-    std::filesystem::path root;
+    std::filesystem::path root;  // whole
     skin::SkinValues values;
     Problems problems;  // every problem found; the pack makes a module only when empty
 };

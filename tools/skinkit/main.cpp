@@ -13,15 +13,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The folder as given, whole: "packs/mine/" and "packs/mine" are one folder.
-fs::path Whole(const fs::path& folder) {
-    fs::path whole = fs::absolute(folder).lexically_normal();
-    return whole.has_filename() ? whole : whole.parent_path();
-}
-
 int New(const fs::path& folder, const std::string& name, const fs::path& from) {
     std::string why;
-    if (!skinkit::NewPack(Whole(folder), name, Whole(from), why)) {
+    if (!skinkit::NewPack(kit::WholeFolder(folder), name, kit::WholeFolder(from), why)) {
         std::fprintf(stderr, "skinkit new: %s\n", why.c_str());
         return 1;
     }
@@ -30,7 +24,7 @@ int New(const fs::path& folder, const std::string& name, const fs::path& from) {
 }
 
 int Check(const fs::path& folder) {
-    const kit::PackFolder pack = kit::ReadPackFolder(Whole(folder));
+    const kit::PackFolder pack = kit::ReadPackFolder(folder);
     for (const kit::Problem& problem : pack.problems) std::printf("%s\n", problem.Text().c_str());
     if (!pack.problems.empty()) {
         std::fprintf(stderr, "skinkit check: %zu problem(s) in %s\n", pack.problems.size(), folder.string().c_str());

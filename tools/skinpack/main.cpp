@@ -5,7 +5,6 @@
 
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 
 #include "pack_folder.h"
 #include "skin_catalogue.h"
@@ -13,14 +12,7 @@
 
 namespace {
 
-// Rewrites a file only when its text changes, so that what is built from it
-// is not rebuilt for nothing.
-bool WriteIfChanged(const std::filesystem::path& path, const std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream old;
-    old << in.rdbuf();
-    if (in && old.str() == text) return true;
-    in.close();
+bool Write(const std::filesystem::path& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << text;
     out.close();
@@ -40,10 +32,9 @@ int main(int argc, char** argv) {
     app.add_option("--values", valuesOut, "the values block's C++ source to write")->required();
     app.add_option("--script", scriptOut, "the resource script to write")->required();
     CLI11_PARSE(app, argc, argv);
-    folder = std::filesystem::absolute(folder).lexically_normal();
-    if (!folder.has_filename()) folder = folder.parent_path();
 
     kit::PackFolder pack = kit::ReadPackFolder(folder);
+    folder = pack.root;
     const std::string moduleName = name + ".dll";
     if (moduleName != pack.values.moduleName && pack.problems.empty())
         pack.problems.push_back(kit::Problem{kit::kValuesFile, 1, 1,
@@ -57,8 +48,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::string pictures = (folder / kit::kPicturesFolder).string();
-    return WriteIfChanged(valuesOut, kit::ValuesSource(pack.values, folder.filename().string() + "/pack.toml")) &&
-                   WriteIfChanged(scriptOut, catalogue::ResourceScript(pictures))
+    return Write(valuesOut, kit::ValuesSource(pack.values, folder.filename().string() + "/pack.toml")) &&
+                   Write(scriptOut, catalogue::ResourceScript(pictures))
                ? 0
                : 1;
 }
