@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
+#include "colour_text.h"
 #include "pack_values.h"
 
 namespace skintest {
@@ -29,11 +28,6 @@ COLORREF Resolved(skin::SkinColour colour) {
     }
 }
 
-std::string ResolvedText(skin::SkinColour colour) {
-    const COLORREF value = Resolved(colour);
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02X%02X%02X", GetRValue(value), GetGValue(value), GetBValue(value));
-    return text;
-}
+std::string ResolvedText(skin::SkinColour colour) { return kit::ColourText(skin::SkinColour{Resolved(colour)}); }
 
 }  // namespace skintest
