@@ -59,19 +59,11 @@ void Check(bool ok, const char* what) {
     g_failed = true;
 }
 
-// The recorded calls of `op`, each handle replaced by the order of its first
-// appearance: two sides that load objects of their own compare equal when
-// they make the same calls in the same order.
+// The recorded calls of `op`, in the trace's shape.
 std::vector<std::string> Traced(void (*op)()) {
     platform_trace::Clear();
     op();
-    std::map<const void*, size_t> seen;
-    std::vector<std::string> shape;
-    for (const platform_trace::Call& call : platform_trace::Take()) {
-        const size_t id = call.handle == nullptr ? 0 : seen.emplace(call.handle, seen.size() + 1).first->second;
-        shape.push_back(call.function + " " + std::to_string(id) + " " + call.detail);
-    }
-    return shape;
+    return platform_trace::Shape(platform_trace::Take());
 }
 
 bool SameCalls(void (*module)(), void (*calls)(), size_t count) {

@@ -24,4 +24,9 @@ struct Call {
 std::vector<Call> Take();
 void Clear();
 
+// Each call as "function id detail", its handle named by the order in which
+// it first appears (0 for none): two runs that load objects of their own
+// read the same when they make the same calls in the same order.
+std::vector<std::string> Shape(const std::vector<Call>& calls);
+
 }  // namespace platform_trace

@@ -1,6 +1,7 @@
 #include <platform_trace.h>
 
 #include <deque>
+#include <map>
 #include <mutex>
 
 #include "trace_record.h"
@@ -45,6 +46,16 @@ std::vector<Call> Take() {
 void Clear() {
     std::lock_guard<std::mutex> guard(TraceLock());
     Calls().clear();
+}
+
+std::vector<std::string> Shape(const std::vector<Call>& calls) {
+    std::map<const void*, std::size_t> seen;
+    std::vector<std::string> shape;
+    for (const Call& call : calls) {
+        const std::size_t id = call.handle == nullptr ? 0 : seen.emplace(call.handle, seen.size() + 1).first->second;
+        shape.push_back(call.function + " " + std::to_string(id) + " " + call.detail);
+    }
+    return shape;
 }
 
 }  // namespace platform_trace

@@ -1,14 +1,13 @@
 // The platform calls of the attach fill and of the tree face, in order, held
 // to the golden record of the default pack. The portable platform traces
-// every call; handles are named by the order in which they first appear, so
-// a second load of one bitmap reads as a new handle and a shared icon as the
-// same one. Set SKIN_UPDATE_GOLDEN=1 to write the record anew.
+// every call; in its shape a second load of one bitmap reads as a new handle
+// and a shared icon as the same one. Set SKIN_UPDATE_GOLDEN=1 to write the
+// record anew.
 #include <gtest/gtest.h>
 #include <platform_trace.h>
 
 #include <cstdlib>
 #include <fstream>
-#include <map>
 #include <sstream>
 
 #include "loaded_module.h"
@@ -16,27 +15,24 @@
 
 namespace {
 
-std::string Shape(const std::vector<platform_trace::Call>& calls) {
-    std::map<const void*, size_t> seen;
-    std::ostringstream shape;
-    for (const platform_trace::Call& call : calls) {
-        const size_t id = call.handle == nullptr ? 0 : seen.emplace(call.handle, seen.size() + 1).first->second;
-        shape << call.function << ' ' << id << ' ' << call.detail << '\n';
-    }
-    return shape.str();
+// The calls since the last take, a line each.
+std::string TakenShape() {
+    std::string shape;
+    for (const std::string& line : platform_trace::Shape(platform_trace::Take())) shape += line + '\n';
+    return shape;
 }
 
 TEST(FillCalls, AttachAndTreeFaceMakeTheRecordedCalls) {
     platform_trace::Clear();
     LoadedModule module;
     ASSERT_NE(nullptr, module.get());
-    std::string actual = "# attach\n" + Shape(platform_trace::Take());
+    std::string actual = "# attach\n" + TakenShape();
     auto getTreeFace = module.Export<GetTreeFaceFn>("GetTreeFace");
     ASSERT_NE(nullptr, getTreeFace);
     getTreeFace();
-    actual += "# first tree face\n" + Shape(platform_trace::Take());
+    actual += "# first tree face\n" + TakenShape();
     getTreeFace();
-    actual += "# second tree face\n" + Shape(platform_trace::Take());
+    actual += "# second tree face\n" + TakenShape();
 
     if (std::getenv("SKIN_UPDATE_GOLDEN") != nullptr) {
         std::ofstream(FILL_CALLS_GOLDEN) << actual;
