@@ -2,6 +2,8 @@
 
 #include <toml++/toml.h>
 
+#include "problems.h"
+
 namespace kit {
 
 bool RenamePackValues(const std::string& text, const std::string& name, std::string& renamed, std::string& why) {
@@ -9,8 +11,9 @@ bool RenamePackValues(const std::string& text, const std::string& name, std::str
     try {
         root = toml::parse(text);
     } catch (const toml::parse_error& error) {
-        why = "pack.toml:" + std::to_string(error.source().begin.line) + ":" +
-              std::to_string(error.source().begin.column) + ": " + std::string(error.description());
+        why = Problem{"pack.toml", static_cast<int>(error.source().begin.line),
+                      static_cast<int>(error.source().begin.column), std::string(error.description())}
+                  .Text();
         return false;
     }
     const toml::node* node = root.get("name");
