@@ -43,7 +43,7 @@ std::filesystem::path WholeFolder(const std::filesystem::path& folder) {
 }
 
 PackFolder ReadPackFolder(const std::filesystem::path& root) {
-    PackFolder pack{WholeFolder(root), {}, {}};
+    PackFolder pack{WholeFolder(root), {}, {}, {}};
     ReadPackValues(pack.root / kValuesFile, kValuesFile, pack.values, pack.problems);
     CheckPictures(pack.root / kPicturesFolder, pack.problems);
     return pack;

@@ -2,7 +2,9 @@
 // A pack folder: its values file and its pictures, checked against the
 // catalogue and the values block.
 #include <filesystem>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "problems.h"
 #include "skin_values.h"
@@ -20,6 +22,7 @@ struct PackFolder {
     std::filesystem::path root;  // whole
     skin::SkinValues values;
     Problems problems;  // every problem found; the pack makes a module only when empty
+    std::vector<std::vector<std::uint8_t>> pictures;  // per catalogue entry, platform form; empty with problems
 };
 
 // Reads pack.toml and checks that pictures/ holds every picture of the

@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <set>
 #include <toml++/toml.h>
 
 #include "colour_text.h"
 #include "nearest_name.h"
 #include "pack_keys.h"
+#include "values_screen.h"
 
 namespace kit {
 namespace {
@@ -182,10 +185,24 @@ bool ModuleNameFor(const std::string& packName, std::string& moduleName, std::st
 
 void ReadPackValues(const std::filesystem::path& path, const std::string& shownAs, skin::SkinValues& values,
                     Problems& problems) {
+    std::ifstream in(path, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in && !in.eof()) {
+        values = EmptyValues();
+        problems.push_back(Problem{shownAs, 0, 0, std::filesystem::exists(path) ? "cannot be read" : "missing"});
+        return;
+    }
+    ReadPackValuesText(text, shownAs, values, problems);
+}
+
+void ReadPackValuesText(std::string_view text, const std::string& shownAs, skin::SkinValues& values,
+                        Problems& problems) {
     values = EmptyValues();
+    std::string screened;
+    if (!ScreenValuesText(text, shownAs, screened, problems)) return;
     toml::table root;
     try {
-        root = toml::parse_file(path.string());
+        root = toml::parse(screened, shownAs);
     } catch (const toml::parse_error& error) {
         const toml::source_position at = error.source().begin;
         problems.push_back(Problem{shownAs, static_cast<int>(at.line), static_cast<int>(at.column),
