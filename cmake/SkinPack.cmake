@@ -12,18 +12,27 @@ include_guard(GLOBAL)
 
 if(WIN32)
   # skinpack runs on the build machine: a build of its own with the host's compiler.
+  # The release build's tests also run the kit on the build machine against
+  # the module it ships.
   include(ExternalProject)
   set(skin_host_tools ${CMAKE_BINARY_DIR}/host-tools)
+  set(host_targets skinpack)
+  if(CMAKE_BUILD_TYPE STREQUAL "MinSizeRel")
+    list(APPEND host_targets skinkit resdump)
+  endif()
   ExternalProject_Add(skin_host_tools
     SOURCE_DIR ${PROJECT_SOURCE_DIR}
     BINARY_DIR ${skin_host_tools}
     CMAKE_ARGS -DSKIN_HOST_TOOLS_ONLY=ON -DCMAKE_BUILD_TYPE=Release
-    BUILD_COMMAND ${CMAKE_COMMAND} --build ${skin_host_tools} --target skinpack
+               -DSKINKIT_BUILT_MODULE=${CMAKE_BINARY_DIR}/skinpak1.dll
+    BUILD_COMMAND ${CMAKE_COMMAND} --build ${skin_host_tools} --target ${host_targets}
     BUILD_BYPRODUCTS ${skin_host_tools}/skinpack
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON
     STEP_TARGETS build)
   set(SKIN_SKINPACK ${skin_host_tools}/skinpack)
+  set(SKIN_HOST_SKINKIT ${skin_host_tools}/skinkit)
+  set(SKIN_HOST_RESDUMP ${skin_host_tools}/resdump)
   set(SKIN_SKINPACK_TARGET skin_host_tools)
 else()
   set(SKIN_SKINPACK $<TARGET_FILE:skinpack>)

@@ -15,8 +15,7 @@ std::size_t TextLength(const char* buffer, std::size_t bytes) {
     return zero == nullptr ? bytes : static_cast<std::size_t>(static_cast<const char*>(zero) - buffer);
 }
 
-// The name of a pack whose module is `moduleName`, or empty.
-std::string PackNameOf(const char* moduleName, std::size_t bytes) {
+std::string NameOf(const char* moduleName, std::size_t bytes) {
     const std::size_t length = TextLength(moduleName, bytes);
     const std::string name(moduleName, length);
     constexpr std::string_view kSuffix = ".dll";
@@ -75,6 +74,10 @@ bool ValueText(const PackKey& key, const unsigned char* at, std::string& text) {
     return false;
 }
 
+const unsigned char* At(const skin::SkinValues& values, const PackKey& key) {
+    return reinterpret_cast<const unsigned char*>(&values) + key.offset;
+}
+
 bool IsUnset(const PackKey& key, const unsigned char* at) {
     skin::SkinColour colour;
     std::memcpy(&colour, at, sizeof colour);
@@ -83,8 +86,16 @@ bool IsUnset(const PackKey& key, const unsigned char* at) {
 
 }  // namespace
 
+std::string PackNameOf(const skin::SkinValues& values) { return NameOf(values.moduleName, sizeof values.moduleName); }
+
+std::string KeyValueText(const PackKey& key, const skin::SkinValues& values) {
+    if (!key.required && IsUnset(key, At(values, key))) return "(unset)";
+    std::string text;
+    return ValueText(key, At(values, key), text) ? text : "(not a pack's value)";
+}
+
 bool PackValuesText(const skin::SkinValues& values, std::string& text, std::string& why) {
-    const std::string name = PackNameOf(values.moduleName, sizeof values.moduleName);
+    const std::string name = PackNameOf(values);
     if (name.empty()) {
         why = "the module name in the values block is not <pack name>.dll";
         return false;
@@ -92,7 +103,7 @@ bool PackValuesText(const skin::SkinValues& values, std::string& text, std::stri
     text = "name = \"" + name + "\"\n";
     const char* table = "";
     for (const PackKey& key : PackKeys()) {
-        const unsigned char* at = reinterpret_cast<const unsigned char*>(&values) + key.offset;
+        const unsigned char* at = At(values, key);
         if (std::strcmp(table, key.table) != 0) {
             table = key.table;
             text += "\n[" + std::string(table) + "]\n";

@@ -8,7 +8,9 @@
 
 #include "colour_text.h"
 #include "pack_keys.h"
+#include "keys_table.h"
 #include "pack_values.h"
+#include "values_text.h"
 
 namespace {
 
@@ -39,25 +41,65 @@ std::string WithLine(const std::string& from, const std::string& to) {
     return at == std::string::npos ? text : text.replace(at, from.size(), to);
 }
 
-TEST(PackValues, TheDefaultPackReadsWholeAndEveryColourReadsBackAsWritten) {
-    skin::SkinValues values;
-    ASSERT_EQ(std::vector<std::string>{}, Read(DefaultPack(), &values));
-    EXPECT_EQ(0, std::memcmp(values.magic, skin::kValuesMagic, sizeof values.magic));
-    EXPECT_EQ(skin::kValuesVersion, values.version);
-    EXPECT_EQ(sizeof values, values.size);
-    EXPECT_STREQ("skinpak1.dll", values.moduleName);
-    EXPECT_STREQ("room6", values.room.stems[4]);
-    EXPECT_EQ(skin::kColourUnset, values.personList.person[3].word) << "person4 has no key";
-    const std::string text = DefaultPack();
-    for (const kit::PackKey& key : kit::PackKeys()) {
-        if (key.kind != kit::ValueKind::Colour) continue;
-        skin::SkinColour colour;
-        std::memcpy(&colour, reinterpret_cast<const char*>(&values) + key.offset, sizeof colour);
-        const std::string written = kit::ColourText(colour);
-        if (written.empty()) continue;
-        EXPECT_NE(std::string::npos, text.find("\n" + std::string(key.key) + " = \"" + written + "\""))
-            << key.table << "." << key.key << " reads back as " << written;
+// Every shipped values file is in the canonical form: read, then written
+// back, it is the same text.
+TEST(PackValues, ShippedValuesFilesAreTheirOwnCanonicalForm) {
+    for (const char* file : {DEFAULT_PACK_TOML, SECOND_PACK_TOML}) {
+        std::ifstream in(file);
+        const std::string text(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>{});
+        skin::SkinValues values;
+        ASSERT_EQ(std::vector<std::string>{}, Read(text, &values)) << file;
+        EXPECT_EQ(0, std::memcmp(values.magic, skin::kValuesMagic, sizeof values.magic));
+        EXPECT_EQ(skin::kValuesVersion, values.version);
+        EXPECT_EQ(sizeof values, values.size);
+        EXPECT_EQ(skin::kColourUnset, values.personList.person[3].word) << file << ": person4 has no key";
+        std::string canonical, why;
+        ASSERT_TRUE(kit::PackValuesText(values, canonical, why)) << file << ": " << why;
+        EXPECT_EQ(text, canonical) << file;
     }
+}
+
+// Blocks that no values file gives are refused, not written as something else.
+TEST(PackValues, ABlockNoValuesFileGivesIsNotWritten) {
+    skin::SkinValues base;
+    ASSERT_EQ(std::vector<std::string>{}, Read(DefaultPack(), &base));
+    const struct {
+        const char* what;
+        void (*change)(skin::SkinValues&);
+        const char* why;
+    } rows[] = {
+        {"module name without .dll", [](skin::SkinValues& v) { std::strcpy(v.moduleName, "skinpak1.exe"); },
+         "the module name in the values block is not <pack name>.dll"},
+        {"module name without its zero", [](skin::SkinValues& v) { std::memset(v.moduleName, 'a', 64); },
+         "the module name in the values block is not <pack name>.dll"},
+        {"unset required colour", [](skin::SkinValues& v) { v.tree.back.word = skin::kColourUnset; },
+         "tree.back in the values block is not a value a pack can give"},
+        {"colour of no kind", [](skin::SkinValues& v) { v.tree.back.word = 0x02000000; },
+         "tree.back in the values block is not a value a pack can give"},
+        {"system colour without a name", [](skin::SkinValues& v) { v.tree.back.word = skin::kColourSystem | 200; },
+         "tree.back in the values block is not a value a pack can give"},
+        {"negative size", [](skin::SkinValues& v) { v.splitter.sizes[2] = -1; },
+         "splitter.size3 in the values block is not a value a pack can give"},
+        {"empty stem", [](skin::SkinValues& v) { v.personList.headPicStem[0] = 0; },
+         "person_list.head_pic_stem in the values block is not a value a pack can give"},
+        {"stem with a space", [](skin::SkinValues& v) { v.room.stems[1][2] = ' '; },
+         "room.stems in the values block is not a value a pack can give"},
+    };
+    for (const auto& row : rows) {
+        skin::SkinValues values = base;
+        row.change(values);
+        std::string text, why;
+        EXPECT_FALSE(kit::PackValuesText(values, text, why)) << row.what;
+        EXPECT_EQ(row.why, why) << row.what;
+    }
+}
+
+// The README's table of keys is the one the kit prints.
+TEST(PackValues, TheReadmeListsEveryKey) {
+    std::ifstream in(README_FILE);
+    const std::string readme(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>{});
+    EXPECT_NE(std::string::npos, readme.find(kit::KeysTable())) << "README.md lacks, as skinkit keys prints it:\n"
+                                                                 << kit::KeysTable();
 }
 
 TEST(PackValues, ColoursAreRedFirstInTheFileAndInTheLowByteOfTheBlock) {
@@ -148,6 +190,10 @@ TEST(PackValues, EveryProblemIsReportedWithItsPlace) {
          {"pack.toml:1:8: the pack name \"skin pak\" names the module file: use letters, digits, '_' and '-' only"}},
         {"missing table", WithLine("[exit]\nback = \"system:COLOR_BTNFACE\"\ntext = \"#000000\"\n", ""),
          {"pack.toml:1:1: the table [exit] is missing"}},
+        {"not UTF-8", WithLine("[tree]", "[tr\xE9e]"), {"pack.toml:58:4: the file is not UTF-8 text"}},
+        {"non-ASCII outside a comment", WithLine("\"headpic\"", "\"t\xC3\xAAte\""),
+         {"pack.toml:50:18: the character U+00EA: outside comments a values file is ASCII"}},
+        {"non-ASCII in comments, a byte order mark", "\xEF\xBB\xBF# \xE7\x9A\xAE\xE8\x82\xA4\n" + DefaultPack(), {}},
     };
     for (const auto& row : rows) EXPECT_EQ(row.expected, Read(row.text)) << row.what;
 }

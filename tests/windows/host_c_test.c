@@ -354,7 +354,7 @@ static void SlotZeroIsTheDeletingDestructor(GetTreeFaceExport getTreeFace) {
 
 /* At unload the module's destructors give back what the face holds, including
    blocks the host put there. */
-static void UnloadFreesHostBlocks(HMODULE module, GetTreeFaceExport getTreeFace) {
+static void UnloadFreesHostBlocks(HMODULE module, const char* moduleName, GetTreeFaceExport getTreeFace) {
     g_case = "unload";
     TreeFace* face = getTreeFace();
     HostAppend(&face->base.notifyWnd, (void*)0x3000);
@@ -362,12 +362,14 @@ static void UnloadFreesHostBlocks(HMODULE module, GetTreeFaceExport getTreeFace)
     void* const blocks[] = {face->base.notifyWnd.first, face->base.redrawWnd.first};
     CHECK(BlockInUse(blocks[0]) && BlockInUse(blocks[1]), "the host's blocks are not in use before the unload");
     CHECK(FreeLibrary(module), "FreeLibrary failed: error %lu", GetLastError());
-    CHECK(GetModuleHandleA("skinpak1.dll") == NULL, "the module is still loaded");
+    CHECK(GetModuleHandleA(moduleName) == NULL, "the module is still loaded");
     CHECK(!BlockInUse(blocks[0]) && !BlockInUse(blocks[1]), "the host's blocks were not given back at unload");
     CHECK_EQ_U(_HEAPOK, _heapchk(), "_heapchk after unload");
 }
 
-int main(void) {
+/* The module to load: skinpak1.dll, or the pack module named on the command line. */
+int main(int argc, char** argv) {
+    const char* moduleName = argc > 1 ? argv[1] : "skinpak1.dll";
     WNDCLASSA wc;
     memset(&wc, 0, sizeof wc);
     wc.lpfnWndProc = HostWindowProc;
@@ -375,9 +377,9 @@ int main(void) {
     wc.lpszClassName = "SkinCHostWindow";
     RegisterClassA(&wc);
 
-    HMODULE module = LoadLibraryA("skinpak1.dll");
+    HMODULE module = LoadLibraryA(moduleName);
     if (module == NULL) {
-        printf("FAIL LoadLibraryA(\"skinpak1.dll\"): error %lu\n", GetLastError());
+        printf("FAIL LoadLibraryA(\"%s\"): error %lu\n", moduleName, GetLastError());
         return 1;
     }
     GetTreeFaceExport getTreeFace = NULL;
@@ -390,7 +392,7 @@ int main(void) {
     MergeGrowsHostBlocksAndHostGrowsModuleBlocks(getTreeFace());
     ReleaseEmptiesIconsAndKeepsStorage(getTreeFace);
     SlotZeroIsTheDeletingDestructor(getTreeFace);
-    UnloadFreesHostBlocks(module, getTreeFace);
+    UnloadFreesHostBlocks(module, moduleName, getTreeFace);
 
     printf("host_c_test: %d passed, %d failed\n", g_checks - g_failures, g_failures);
     return g_failures ? 1 : 0;

@@ -1,59 +1,67 @@
 // skinkit: the skin author's tool. `new` starts a pack folder from an
-// existing pack; `check` names every problem that would keep a pack folder
-// from making a module.
+// existing pack, `check` names every problem that would keep a folder from
+// making a module, `build` makes the module, `unpack` takes one apart again
+// and `diff` says what differs between two packs; `keys` lists what a values
+// file may hold.
 #include <CLI/CLI.hpp>
 
-#include <cstdio>
-
-#include "new_pack.h"
-#include "pack_folder.h"
-#include "skin_catalogue.h"
+#include "commands.h"
+#include "shipped_module.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-int New(const fs::path& folder, const std::string& name, const fs::path& from) {
-    std::string why;
-    if (!skinkit::NewPack(kit::WholeFolder(folder), name, kit::WholeFolder(from), why)) {
-        std::fprintf(stderr, "skinkit new: %s\n", why.c_str());
-        return 1;
-    }
-    std::printf("made %s (module %s.dll) from %s\n", folder.string().c_str(), name.c_str(), from.string().c_str());
-    return 0;
-}
-
-int Check(const fs::path& folder) {
-    const kit::PackFolder pack = kit::ReadPackFolder(folder);
-    for (const kit::Problem& problem : pack.problems) std::printf("%s\n", problem.Text().c_str());
-    if (!pack.problems.empty()) {
-        std::fprintf(stderr, "skinkit check: %zu problem(s) in %s\n", pack.problems.size(), folder.string().c_str());
-        return 1;
-    }
-    std::printf("%s: ok, %s and %zu pictures make %s\n", folder.string().c_str(), kit::kValuesFile,
-                catalogue::Entries().size(), pack.values.moduleName);
-    return 0;
+// The pack `new` copies unless told another: the source tree's default pack
+// where skinkit was built beside it, else the shipped module.
+fs::path DefaultSource() {
+    std::error_code error;
+    if (fs::is_directory(SKINKIT_DEFAULT_PACK, error)) return SKINKIT_DEFAULT_PACK;
+    return skinkit::FindShippedModule();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app{"The skin author's tool: start a skin pack folder, check one"};
+    CLI::App app{"The skin author's tool: make, check, build, unpack and compare skin packs"};
     app.require_subcommand(1);
     // A path that starts with a slash is a path, on Windows too.
     app.allow_windows_style_options(false);
 
-    fs::path newFolder, from = SKINKIT_DEFAULT_PACK;
+    fs::path newFolder, from = DefaultSource();
     std::string name;
     CLI::App* make = app.add_subcommand("new", "make a pack folder from a copy of an existing pack");
     make->add_option("folder", newFolder, "the folder to make; it may exist only if empty")->required();
     make->add_option("--name", name, "the new pack's name, which names its module (<name>.dll)")->required();
-    make->add_option("--from", from, "the pack folder to copy")->capture_default_str();
+    make->add_option("--from", from, "the pack folder or pack module to copy")->capture_default_str();
 
     fs::path checkFolder;
     CLI::App* check = app.add_subcommand("check", "print every problem of a pack folder, one a line");
     check->add_option("folder", checkFolder, "the pack folder (pack.toml, pictures/)")->required();
 
+    fs::path buildFolder, buildOutput, module;
+    CLI::App* build = app.add_subcommand("build", "check a pack folder, then write its module");
+    build->add_option("folder", buildFolder, "the pack folder")->required();
+    build->add_option("-o,--output", buildOutput, "the module file to write (<name>.dll)")->required();
+    build->add_option("--module", module, "the shipped module to make it from (found beside skinkit otherwise)");
+
+    fs::path unpackModule, unpackFolder;
+    CLI::App* unpack = app.add_subcommand("unpack", "make a pack folder from a pack's module");
+    unpack->add_option("module", unpackModule, "the module file")->required()->check(CLI::ExistingFile);
+    unpack->add_option("-o,--output", unpackFolder, "the folder to make; it may exist only if empty")->required();
+
+    fs::path left, right;
+    CLI::App* diff = app.add_subcommand("diff", "say what differs between two packs (folders or modules)");
+    diff->add_option("a", left, "a pack folder or module")->required()->check(CLI::ExistingPath);
+    diff->add_option("b", right, "another")->required()->check(CLI::ExistingPath);
+
+    CLI::App* keys = app.add_subcommand("keys", "print every key of pack.toml as a Markdown table");
+
     CLI11_PARSE(app, argc, argv);
-    return make->parsed() ? New(newFolder, name, from) : Check(checkFolder);
+    if (keys->parsed()) return skinkit::Keys();
+    if (make->parsed()) return skinkit::New(newFolder, name, from);
+    if (check->parsed()) return skinkit::Check(checkFolder);
+    if (build->parsed()) return skinkit::Build(buildFolder, buildOutput, module);
+    if (unpack->parsed()) return skinkit::Unpack(unpackModule, unpackFolder);
+    return skinkit::Diff(left, right);
 }

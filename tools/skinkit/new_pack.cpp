@@ -1,48 +1,49 @@
 #include "new_pack.h"
 
-#include <fstream>
-#include <sstream>
+#include <cstring>
 
+#include "file_bytes.h"
+#include "output_files.h"
 #include "pack_folder.h"
 #include "pack_rename.h"
+#include "pack_source.h"
 #include "pack_values.h"
+#include "pack_writer.h"
 
 namespace skinkit {
 namespace {
 
 namespace fs = std::filesystem;
 
-bool ReadText(const fs::path& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream all;
-    all << in.rdbuf();
-    text = all.str();
-    return static_cast<bool>(in);
-}
-
-// A folder of our own beside `target`, so that the pack appears there whole
-// or not at all.
-bool MakeStaging(const fs::path& target, fs::path& staging, std::error_code& error) {
-    for (int attempt = 1; attempt <= 100; ++attempt) {
-        staging = target.parent_path() / ("." + target.filename().string() + ".new" + std::to_string(attempt));
-        if (fs::create_directory(staging, error)) return true;
-        if (error) return false;
+// A pack folder is copied as its author wrote it, comments and all.
+bool CopyFolder(const fs::path& staging, const fs::path& from, const std::string& name, std::string& why) {
+    kit::Bytes values;
+    std::string renamed;
+    if (!kit::ReadFileBytes(from / kit::kValuesFile, values, why)) return false;
+    if (!kit::RenamePackValues(std::string(values.begin(), values.end()), name, renamed, why)) {
+        why = from.string() + ": " + why;
+        return false;
     }
-    return false;
-}
-
-bool Fill(const fs::path& staging, const std::string& values, const fs::path& from, std::string& why) {
     std::error_code error;
     fs::copy(from / kit::kPicturesFolder, staging / kit::kPicturesFolder, fs::copy_options::recursive, error);
     if (error) {
         why = "cannot copy " + (from / kit::kPicturesFolder).string() + ": " + error.message();
         return false;
     }
-    std::ofstream out(staging / kit::kValuesFile, std::ios::binary);
-    out << values;
-    out.close();
-    if (!out) why = "cannot write " + (staging / kit::kValuesFile).string();
-    return static_cast<bool>(out);
+    return kit::WriteFileBytes(staging / kit::kValuesFile, renamed.data(), renamed.size(), why);
+}
+
+// A module is unpacked under the new name.
+bool UnpackModule(const fs::path& staging, const fs::path& from, const std::string& moduleName, std::string& why) {
+    kit::PackContents pack;
+    kit::Problems problems;
+    if (!ReadPack(from, pack, problems)) {
+        why = problems.front().Text();
+        return false;
+    }
+    std::memset(pack.values.moduleName, 0, sizeof pack.values.moduleName);
+    std::memcpy(pack.values.moduleName, moduleName.c_str(), moduleName.size());
+    return kit::WritePackFolder(staging, pack, why);
 }
 
 }  // namespace
@@ -51,40 +52,13 @@ bool NewPack(const fs::path& target, const std::string& name, const fs::path& fr
     std::string moduleName;
     if (!kit::ModuleNameFor(name, moduleName, why)) return false;
     std::error_code error;
-    const bool existed = fs::exists(target, error);
-    if (existed && !(fs::is_directory(target, error) && fs::is_empty(target, error))) {
-        why = target.string() + " already exists and is not an empty folder";
-        return false;
-    }
-    if (!fs::is_directory(target.parent_path(), error)) {
-        why = "the folder " + target.parent_path().string() + " does not exist";
-        return false;
-    }
-    std::string values, renamed;
-    if (!ReadText(from / kit::kValuesFile, values)) {
-        why = "cannot read " + (from / kit::kValuesFile).string();
-        return false;
-    }
-    if (!kit::RenamePackValues(values, name, renamed, why)) {
-        why = from.string() + ": " + why;
-        return false;
-    }
-    fs::path staging;
-    if (!MakeStaging(target, staging, error)) {
-        why = "cannot make a folder beside " + target.string() + (error ? ": " + error.message() : "");
-        return false;
-    }
-    bool made = Fill(staging, renamed, from, why);
-    // A folder cannot be renamed onto another on Windows, even an empty one.
-    if (made && existed) fs::remove(target, error);
-    if (made) fs::rename(staging, target, error);
-    if (made && error) {
-        why = "cannot rename " + staging.string() + " to " + target.string() + ": " + error.message();
-        made = false;
-        if (existed) fs::create_directory(target, error);
-    }
-    if (!made) fs::remove_all(staging, error);
-    return made;
+    const bool fromModule = fs::is_regular_file(from, error);
+    return MakeWholeFolder(
+        target,
+        [&](const fs::path& staging, std::string& why) {
+            return fromModule ? UnpackModule(staging, from, moduleName, why) : CopyFolder(staging, from, name, why);
+        },
+        why);
 }
 
 }  // namespace skinkit
