@@ -58,7 +58,7 @@ std::vector<std::uint8_t> peImage(const std::vector<std::uint8_t>& rsrc) {
     return b.data();
 }
 
-std::vector<std::uint8_t> resourceSection(const std::vector<TestResource>& resources) {
+std::vector<std::uint8_t> resourceSection(const std::vector<TestResource>& resources, std::uint32_t rva) {
     std::vector<Node> types, names;
     for (std::size_t i = 0; i < resources.size(); ++i) {
         const TestResource& r = resources[i];
@@ -117,7 +117,7 @@ std::vector<std::uint8_t> resourceSection(const std::vector<TestResource>& resou
     for (const Node& name : names) string(name.id);
     b.Align4();
     for (std::size_t r = 0; r < resources.size(); ++r)
-        b.U32(kRsrcRva + dataOffsets[r]).U32(static_cast<std::uint32_t>(resources[r].data.size())).U32(0).U32(0);
+        b.U32(rva + dataOffsets[r]).U32(static_cast<std::uint32_t>(resources[r].data.size())).U32(0).U32(0);
     for (const TestResource& r : resources) b.Append(r.data).Align4();
     return b.data();
 }

@@ -36,7 +36,7 @@ struct TestResource {
 // The tables breadth first (root, the name tables, the language tables), then
 // the names, the data entries and the data, each piece of data 4-aligned.
 // Resources must come sorted by type, name and language, names first.
-std::vector<std::uint8_t> resourceSection(const std::vector<TestResource>& resources);
+std::vector<std::uint8_t> resourceSection(const std::vector<TestResource>& resources, std::uint32_t rva = kRsrcRva);
 
 // One bitmap named "AB", language 0x0804, bytes 1 2 3 4, and where its
 // parts lie in the resource section.
