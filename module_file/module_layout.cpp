@@ -136,7 +136,8 @@ ErrorOr<ModuleLayout> planLayout(const PeImage& image, std::size_t rsrc, std::ui
         if (h.virtualAddress < layout.oldVirtualEnd)
             return errorAt(at, what + "RVA " + hex(h.virtualAddress) + " lies in the resource section's last page");
         if (h.rawSize != 0 && h.rawOffset < layout.oldRawEnd)
-            return errorAt(at, what + "raw data at " + hex(h.rawOffset) + " lies in the resource section's last file alignment");
+            return errorAt(
+                at, what + "raw data at " + hex(h.rawOffset) + " lies in the resource section's last file alignment");
         if (static_cast<std::int64_t>(h.virtualAddress) + layout.rvaShift + extent(h) > 0xFFFFFFFF ||
             static_cast<std::int64_t>(h.rawOffset) + layout.rawShift + h.rawSize > 0xFFFFFFFF)
             return errorAt(at, what + "would move past 4 GiB");
@@ -155,6 +156,8 @@ ErrorOr<ModuleLayout> planLayout(const PeImage& image, std::size_t rsrc, std::ui
         if (d.rva >= layout.oldVirtualEnd && i != kBaseRelocationDirectoryIndex && i != kDebugDirectoryIndex)
             return errorAt(at, directoryName(i) + " at RVA " + hex(d.rva) +
                                    " lies past the resource section and would move, but code may address it");
+        if (d.rva >= layout.oldVirtualEnd && d.rva + layout.rvaShift > 0xFFFFFFFF)
+            return errorAt(at, directoryName(i) + " at RVA " + hex(d.rva) + " would move past 4 GiB");
     }
     if (debug.rva != 0 || debug.size != 0) {
         auto entries = image.bytesAt(debug.rva, debug.size);
@@ -177,11 +180,14 @@ ErrorOr<ModuleLayout> planLayout(const PeImage& image, std::size_t rsrc, std::ui
     for (const Section& s : sections)
         if (s.header.rawSize != 0) dataEnd = std::max<std::uint64_t>(dataEnd, s.header.rawOffset + s.header.rawSize);
     const CoffHeader& coff = image.coffHeader();
+    const std::uint64_t symbolField = coffHeaderOffset(image) + offsetof(CoffHeader, symbolTableOffset);
+    if (coff.symbolTableOffset > file.size())
+        return errorAt(symbolField, "COFF symbol table at offset " + hex(coff.symbolTableOffset) +
+                                        " lies beyond the end of the file");
     if (coff.symbolTableOffset != 0 && coff.symbolTableOffset >= header.rawOffset) {
         if (coff.symbolTableOffset < layout.oldRawEnd)
-            return errorAt(
-                coffHeaderOffset(image) + offsetof(CoffHeader, symbolTableOffset),
-                "COFF symbol table at offset " + hex(coff.symbolTableOffset) + " lies in the resource section");
+            return errorAt(symbolField, "COFF symbol table at offset " + hex(coff.symbolTableOffset) +
+                                            " lies in the resource section");
         layout.symbolsMove = true;
         // The string table follows the symbols and counts its own four bytes.
         const std::uint64_t strings = coff.symbolTableOffset + coff.symbolCount * kSymbolSize;

@@ -62,8 +62,9 @@ const modfile::Section* sectionNamed(const modfile::PeImage& image, const std::s
 }
 
 // Rewritten with its own contents, a module may differ only in its resource
-// section's bytes, the section's and the directory's sizes, and its checksum;
-// rewritten again, in nothing.
+// section's bytes, its checksum and the sizes of the section, the directory
+// and the initialised data, and may grow only where the resource section
+// ends the file; rewritten again, in nothing.
 void expectOwnContentsKeepTheModule(const std::vector<std::uint8_t>& module) {
     auto parsed = modfile::PeImage::parse(span(module));
     ASSERT_FALSE(parsed.isError()) << parsed.error().message;
@@ -71,28 +72,14 @@ void expectOwnContentsKeepTheModule(const std::vector<std::uint8_t>& module) {
     auto resources = modfile::readResources(image);
     ASSERT_FALSE(resources.isError()) << resources.error().message;
     modfile::ModuleEdits edits;
-    edits.values = modfile::sectionBytes(image, ".skinval").value();
     edits.resources = resources.value();
-    edits.moduleName = modfile::exportName(image).value().text;
+    auto values = modfile::sectionBytes(image, ".skinval");
+    if (!values.isError()) edits.values = values.value();
+    auto name = modfile::exportName(image);
+    if (!name.isError()) edits.moduleName = name.value().text;
     auto once = modfile::rewriteModule(span(module), edits);
     ASSERT_FALSE(once.isError()) << once.error().message;
     const std::vector<std::uint8_t>& out = once.value();
-    ASSERT_EQ(module.size(), out.size()) << "the new resource section takes as many file alignments as the old";
-
-    std::size_t rsrc = 0;
-    while (image.sections()[rsrc].name != ".rsrc") ++rsrc;
-    const std::uint64_t optional = image.optionalHeaderOffset();
-    const std::pair<std::uint64_t, std::uint64_t> mayDiffer[] = {
-        {optional + 64, 4},
-        {optional + 96 + 2 * 8 + 4, 4},
-        {image.sectionTableOffset() + 40 * rsrc + 8, 4},
-        {image.sections()[rsrc].header.rawOffset, image.sections()[rsrc].header.rawSize}};
-    int changed = 0;
-    for (std::size_t i = 0; i < module.size() && changed < 5; ++i) {
-        bool allowed = false;
-        for (const auto& [start, length] : mayDiffer) allowed |= i >= start && i < start + length;
-        if (!allowed && module[i] != out[i]) ++changed, ADD_FAILURE() << "byte at " << modfile::hex(i) << " changed";
-    }
     auto reread = modfile::PeImage::parse(span(out));
     ASSERT_FALSE(reread.isError()) << reread.error().message;
     auto rewritten = modfile::readResources(reread.value());
@@ -100,12 +87,38 @@ void expectOwnContentsKeepTheModule(const std::vector<std::uint8_t>& module) {
     EXPECT_EQ(modfile::formatManifest(resources.value()), modfile::formatManifest(rewritten.value()));
     EXPECT_EQ(modfile::peChecksum(span(out)), reread.value().optionalHeader().checksum);
 
+    std::size_t rsrc = 0;
+    while (image.sections()[rsrc].name != ".rsrc") ++rsrc;
+    const modfile::SectionHeader& was = image.sections()[rsrc].header;
+    const modfile::SectionHeader& now = reread.value().sections()[rsrc].header;
+    const std::uint64_t alignment = image.optionalHeader().fileAlignment;
+    const std::uint64_t alignedEnd = (was.rawOffset + was.rawSize + alignment - 1) / alignment * alignment;
+    ASSERT_EQ(module.size() > alignedEnd ? module.size() : now.rawOffset + now.rawSize, out.size())
+        << "the new resource section takes as many file alignments as the old";
+    const std::uint64_t optional = image.optionalHeaderOffset(), header = image.sectionTableOffset() + 40 * rsrc;
+    const std::pair<std::uint64_t, std::uint64_t> mayDiffer[] = {
+        {optional + 8, 4}, {optional + 64, 4}, {optional + 96 + 2 * 8 + 4, 4},
+        {header + 8, 4},   {header + 16, 4},   {was.rawOffset, now.rawSize}};
+    int changed = 0;
+    for (std::size_t i = 0; i < std::min(module.size(), out.size()) && changed < 5; ++i) {
+        bool allowed = false;
+        for (const auto& [start, length] : mayDiffer) allowed |= i >= start && i < start + length;
+        if (!allowed && module[i] != out[i]) ++changed, ADD_FAILURE() << "byte at " << modfile::hex(i) << " changed";
+    }
+
     auto twice = modfile::rewriteModule(span(out), edits);
     ASSERT_FALSE(twice.isError()) << twice.error().message;
     EXPECT_TRUE(out == twice.value()) << "a second rewrite changed the module";
 }
 
-TEST(ModuleRewrite, OwnContentsKeepTheModule) { expectOwnContentsKeepTheModule(moduleImage(skinParts(0x123))); }
+// The second has neither values nor exports, and its file ends inside the
+// last file alignment of its resource section.
+TEST(ModuleRewrite, OwnContentsKeepTheModule) {
+    for (const std::vector<std::uint8_t>& module : {moduleImage(skinParts(0x123)), oneBitmapImage()}) {
+        SCOPED_TRACE(std::to_string(module.size()) + "-byte module");
+        expectOwnContentsKeepTheModule(module);
+    }
+}
 
 TEST(ModuleRewrite, TheReleaseModuleKeepsItselfAndItsChecksum) {
     const char* path = std::getenv("SKIN_RELEASE_MODULE");
@@ -117,25 +130,6 @@ TEST(ModuleRewrite, TheReleaseModuleKeepsItselfAndItsChecksum) {
     ASSERT_FALSE(image.isError()) << image.error().message;
     EXPECT_EQ(image.value().optionalHeader().checksum, modfile::peChecksum(span(module)));
     expectOwnContentsKeepTheModule(module);
-}
-
-// An image with neither values nor exports, whose file ends inside the last
-// file alignment of its resource section, the last section.
-TEST(ModuleRewrite, ResourcesAloneInASectionCutShort) {
-    const std::vector<std::uint8_t> module = oneBitmapImage();
-    auto resources = modfile::readResources(modfile::PeImage::parse(span(module)).value());
-    ASSERT_FALSE(resources.isError()) << resources.error().message;
-    modfile::ModuleEdits edits;
-    edits.resources = resources.value();
-    auto out = modfile::rewriteModule(span(module), edits);
-    ASSERT_FALSE(out.isError()) << out.error().message;
-    EXPECT_EQ(kRsrcRawOffset + 0x200, out.value().size());
-    auto rewritten = modfile::readResources(modfile::PeImage::parse(span(out.value())).value());
-    ASSERT_FALSE(rewritten.isError()) << rewritten.error().message;
-    EXPECT_EQ(modfile::formatManifest(resources.value()), modfile::formatManifest(rewritten.value()));
-    auto twice = modfile::rewriteModule(span(out.value()), edits);
-    ASSERT_FALSE(twice.isError()) << twice.error().message;
-    EXPECT_TRUE(out.value() == twice.value()) << "a second rewrite changed the module";
 }
 
 struct Edit {
@@ -271,10 +265,12 @@ const Refusal kRefusals[] = {
      "alignment 0x1800 in memory, 0x200 in the file: not powers of two"},
     {"sections out of order", [](Subject& s) { s.section(".reloc", kVirtualAddress, s.va(".text")); },
      "section .reloc at RVA 0x1000: not after section .rsrc, which ends at RVA 0x40e4"},
-    {"resource data not file-aligned", [](Subject& s) { s.section(".rsrc", kRawOffset, s.raw(".rsrc") + 8), s.section(".rsrc", kRawSize, 0x1F8); },
+    {"resource data not file-aligned",
+     [](Subject& s) { s.section(".rsrc", kRawOffset, s.raw(".rsrc") + 8), s.section(".rsrc", kRawSize, 0x1F8); },
      "offset 0x168: section .rsrc: raw data at 0x808 is not file-aligned"},
     {"raw data running into the resource section's", [](Subject& s) { s.section(".edata", kRawSize, 0x400); },
-     "offset 0x168: section .rsrc: raw data at 0x800 begins before the headers or the raw data before it end, at 0xa00"},
+     "offset 0x168: section .rsrc: raw data at 0x800 begins before the headers or the raw data before it end, at "
+     "0xa00"},
     {"a section that code may address after the resources",
      [](Subject& s) { s.section(".reloc", kCharacteristics, 0x40000040), s.directory(5, 0, 0); },
      "section .reloc: follows the resource section and would move, but code may address it"},
@@ -291,6 +287,11 @@ const Refusal kRefusals[] = {
          s.owned = bitmaps(0x2000), s.edits.resources = resourcesOf(s.owned);
      },
      "section .reloc: would move past 4 GiB"},
+    {"a directory moving past 4 GiB",
+     [](Subject& s) {
+         s.directory(6, 0xFFFFFFF0, 28), s.owned = bitmaps(0x2000), s.edits.resources = resourcesOf(s.owned);
+     },
+     "debug directory at RVA 0xfffffff0 would move past 4 GiB"},
     {"a directory that would move", [](Subject& s) { s.directory(1, s.va(".reloc"), 4); },
      "import directory at RVA 0x5000 lies past the resource section and would move"},
     {"a directory inside the resources", [](Subject& s) { s.directory(1, s.va(".rsrc") + 4, 4); },
@@ -307,6 +308,11 @@ const Refusal kRefusals[] = {
          poke(s.file, {{kCoffOffset + 8, 32, s.raw(".rsrc") + 4}});
      },
      "COFF symbol table at offset 0x804 lies in the resource section"},
+    {"the symbol table beyond the file",
+     [](Subject& s) {
+         poke(s.file, {{kCoffOffset + 8, 32, 0xFFFFFFFF}});
+     },
+     "COFF symbol table at offset 0xffffffff lies beyond the end of the file"},
     {"an overlay", [](Subject& s) { s.file.resize(s.file.size() + 16, 0); },
      "16 bytes after the last section: an overlay, which a rewrite would not carry"},
     {"a module name past the resources",
@@ -314,7 +320,10 @@ const Refusal kRefusals[] = {
          poke(s.file, {{s.raw(".edata") + 12, 32, s.va(".reloc")}});
      },
      "export directory: module name at RVA 0x5000 lies in or past the resource section"},
-    {"a module name among the values", [](Subject& s) { poke(s.file, {{s.raw(".edata") + 12, 32, s.va(".skinval")}}); },
+    {"a module name among the values",
+     [](Subject& s) {
+         poke(s.file, {{s.raw(".edata") + 12, 32, s.va(".skinval")}});
+     },
      "export directory: in section .skinval, which the values replace"},
     {"a section's raw data among the headers", [](Subject& s) { s.section(".text", kRawOffset, 0x100); },
      "section .text: raw data at 0x100 begins before the headers or the raw data before it end, at 0x1b8"},

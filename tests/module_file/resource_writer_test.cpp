@@ -93,26 +93,6 @@ TEST(ResourceWriter, EntriesAreSortedAsTheLoaderSearchesThem) {
     EXPECT_EQ(expected, actual);
 }
 
-// The resources a linker laid out, read and written again.
-TEST(ResourceWriter, RewritesTheResourcesOfAnImageByteForByte) {
-    const std::vector<std::uint8_t> original = peImage(resourceSection({
-        {ResourceId::named(u"SKIN"), ResourceId::named(u"ABC"), 0x0409, {9}},
-        {ResourceId::numbered(2), ResourceId::named(u"CAPTION_BK"), 0x0804, {4, 5}},
-        {ResourceId::numbered(2), ResourceId::numbered(7), 0x0804, {6, 7, 8, 9, 10}},
-        {ResourceId::numbered(14), ResourceId::numbered(1), 0x0804, {}},
-    }));
-    auto before =
-        modfile::readResources(modfile::PeImage::parse(modfile::ByteSpan(original.data(), original.size())).value());
-    ASSERT_FALSE(before.isError()) << before.error().message;
-    auto section = modfile::writeResourceSection(before.value(), kRsrcRva);
-    ASSERT_FALSE(section.isError()) << section.error().message;
-    const std::vector<std::uint8_t> file = peImage(section.value());
-    auto after = modfile::readResources(modfile::PeImage::parse(modfile::ByteSpan(file.data(), file.size())).value());
-    ASSERT_FALSE(after.isError()) << after.error().message;
-    EXPECT_EQ(4u, after.value().size());
-    EXPECT_EQ(modfile::formatManifest(before.value()), modfile::formatManifest(after.value()));
-}
-
 struct Unwritable {
     const char* name;
     std::vector<TestResource> resources;
