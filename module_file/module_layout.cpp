@@ -128,6 +128,10 @@ ErrorOr<ModuleLayout> planLayout(const PeImage& image, std::size_t rsrc, std::ui
         const SectionHeader& h = sections[i].header;
         const std::uint64_t at = sectionHeaderOffset(image, i);
         const std::string what = "section " + sections[i].name + ": ";
+        // A section without raw data may still point into the file.
+        if (i != rsrc && h.rawOffset >= header.rawOffset && h.rawOffset < layout.oldRawEnd)
+            return errorAt(at, what + "raw data at " + hex(h.rawOffset) +
+                                   " lies in the resource section's, up to the end of its last file alignment");
         if (i <= rsrc) continue;
         if ((h.characteristics & kSectionDiscardable) == 0 && !holds(h, relocations) && !holds(h, debug))
             return errorAt(at, what +
@@ -135,9 +139,6 @@ ErrorOr<ModuleLayout> planLayout(const PeImage& image, std::size_t rsrc, std::ui
                                    "discardable, relocation and debug sections may follow .rsrc");
         if (h.virtualAddress < layout.oldVirtualEnd)
             return errorAt(at, what + "RVA " + hex(h.virtualAddress) + " lies in the resource section's last page");
-        if (h.rawSize != 0 && h.rawOffset < layout.oldRawEnd)
-            return errorAt(
-                at, what + "raw data at " + hex(h.rawOffset) + " lies in the resource section's last file alignment");
         if (static_cast<std::int64_t>(h.virtualAddress) + layout.rvaShift + extent(h) > 0xFFFFFFFF ||
             static_cast<std::int64_t>(h.rawOffset) + layout.rawShift + h.rawSize > 0xFFFFFFFF)
             return errorAt(at, what + "would move past 4 GiB");
@@ -218,10 +219,11 @@ std::vector<std::uint8_t> moveSections(const PeImage& image, const ModuleLayout&
     rsrc.virtualSize = layout.newSize;
     rsrc.rawSize = layout.newRawSize;
     put(out, sectionHeaderOffset(image, layout.rsrc), rsrc);
-    for (std::size_t i = layout.rsrc + 1; i < sections.size(); ++i) {
+    for (std::size_t i = 0; i < sections.size(); ++i) {
         SectionHeader h = sections[i].header;
-        h.virtualAddress = shifted(h.virtualAddress, layout.rvaShift);
-        if (h.rawSize != 0) h.rawOffset = shifted(h.rawOffset, layout.rawShift);
+        if (i == layout.rsrc) continue;
+        if (i > layout.rsrc) h.virtualAddress = shifted(h.virtualAddress, layout.rvaShift);
+        if (h.rawOffset >= layout.oldRawEnd) h.rawOffset = shifted(h.rawOffset, layout.rawShift);
         put(out, sectionHeaderOffset(image, i), h);
     }
 

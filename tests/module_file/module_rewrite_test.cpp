@@ -279,7 +279,7 @@ const Refusal kRefusals[] = {
      "section .reloc: RVA 0x4800 lies in the resource section's last page"},
     {"raw data in the resource section's last file alignment",
      [](Subject& s) { s.section(".rsrc", kRawSize, 0x100), s.section(".reloc", kRawOffset, 0x900); },
-     "section .reloc: raw data at 0x900 lies in the resource section's last file alignment"},
+     "section .reloc: raw data at 0x900 lies in the resource section's, up to the end of its last file alignment"},
     {"sections moving past 4 GiB",
      [](Subject& s) {
          s.section(".rsrc", kVirtualAddress, 0xFFFFD000), s.directory(2, 0xFFFFD000, s.headers[".rsrc"].virtualSize);
