@@ -2,7 +2,8 @@
 // The headers of a 32-bit PE image as they lie in the file: the DOS header,
 // whose last field gives the offset of the "PE\0\0" signature, the COFF file
 // header, the PE32 optional header with its data directories, and the
-// section table.
+// section table; and the records of the two data directories that a rewrite
+// of the module reads, the export directory and the debug directory.
 #include <cstdint>
 
 namespace modfile {
@@ -11,7 +12,17 @@ constexpr std::uint16_t kDosMagic = 0x5A4D;         // "MZ"
 constexpr std::uint32_t kPeSignature = 0x00004550;  // "PE\0\0"
 constexpr std::uint16_t kPe32Magic = 0x010B;
 constexpr std::uint16_t kPe32PlusMagic = 0x020B;
+constexpr std::uint32_t kExportDirectoryIndex = 0;
 constexpr std::uint32_t kResourceDirectoryIndex = 2;
+constexpr std::uint32_t kCertificateDirectoryIndex = 4;  // its "RVA" is a file offset
+constexpr std::uint32_t kBaseRelocationDirectoryIndex = 5;
+constexpr std::uint32_t kDebugDirectoryIndex = 6;
+
+constexpr std::uint32_t kSectionInitializedData = 0x00000040;
+constexpr std::uint32_t kSectionDiscardable = 0x02000000;
+
+// Where the checksum lies in the optional header.
+constexpr std::uint32_t kChecksumFieldOffset = 64;
 
 #pragma pack(push, 1)
 
@@ -87,6 +98,33 @@ struct SectionHeader {
     std::uint32_t characteristics;
 };
 static_assert(sizeof(SectionHeader) == 40, "section header is 40 bytes");
+
+struct ExportDirectory {
+    std::uint32_t characteristics;
+    std::uint32_t timeDateStamp;
+    std::uint16_t majorVersion;
+    std::uint16_t minorVersion;
+    std::uint32_t nameRva;  // the module's own name, zero-terminated ASCII
+    std::uint32_t ordinalBase;
+    std::uint32_t functionCount;
+    std::uint32_t nameCount;
+    std::uint32_t functionsRva;
+    std::uint32_t namesRva;
+    std::uint32_t ordinalsRva;
+};
+static_assert(sizeof(ExportDirectory) == 40, "export directory is 40 bytes");
+
+struct DebugDirectoryEntry {
+    std::uint32_t characteristics;
+    std::uint32_t timeDateStamp;
+    std::uint16_t majorVersion;
+    std::uint16_t minorVersion;
+    std::uint32_t type;
+    std::uint32_t dataSize;
+    std::uint32_t dataRva;     // 0 when the data is not loaded
+    std::uint32_t dataOffset;  // in the file
+};
+static_assert(sizeof(DebugDirectoryEntry) == 28, "debug directory entry is 28 bytes");
 
 #pragma pack(pop)
 

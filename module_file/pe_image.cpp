@@ -38,6 +38,7 @@ ErrorOr<PeImage> PeImage::parse(ByteSpan file) {
     if (!file.read(coffOffset, &image.coff_)) return errorAt(coffOffset, "COFF header: beyond the end of the file");
 
     const std::uint64_t optionalOffset = coffOffset + sizeof(CoffHeader);
+    image.optionalOffset_ = optionalOffset;
     const std::uint16_t optionalSize = image.coff_.optionalHeaderSize;
     if (optionalSize < sizeof(OptionalHeader32))
         return errorAt(optionalOffset,
@@ -97,6 +98,31 @@ ErrorOr<ByteSpan> PeImage::bytesAt(std::uint32_t rva, std::uint32_t size) const 
         return backed.slice(start, size);
     }
     return Error{"RVA " + hex(rva) + " is in no section's file data"};
+}
+
+ErrorOr<ByteSpan> PeImage::bytesFrom(std::uint32_t rva) const {
+    for (const Section& section : sections_) {
+        const SectionHeader& header = section.header;
+        if (rva < header.virtualAddress) continue;
+        const std::uint64_t start = rva - header.virtualAddress;
+        const ByteSpan backed = file_.slice(header.rawOffset, fileBackedSize(header));
+        if (start < backed.size()) return backed.slice(start, backed.size() - start);
+    }
+    return Error{"RVA " + hex(rva) + " is in no section's file data"};
+}
+
+ErrorOr<ByteSpan> sectionBytes(const PeImage& image, const std::string& name) {
+    for (std::size_t i = 0; i < image.sections().size(); ++i) {
+        const SectionHeader& header = image.sections()[i].header;
+        if (image.sections()[i].name != name) continue;
+        const std::uint32_t size = header.virtualSize != 0 ? header.virtualSize : header.rawSize;
+        if (size > header.rawSize)
+            return errorAt(image.sectionTableOffset() + i * sizeof(SectionHeader),
+                           "section " + name + ": " + std::to_string(size) + " bytes, of which the file holds only " +
+                               std::to_string(header.rawSize));
+        return image.file().slice(header.rawOffset, size);
+    }
+    return Error{"no section " + name};
 }
 
 }  // namespace modfile

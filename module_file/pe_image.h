@@ -26,6 +26,9 @@ public:
     const CoffHeader& coffHeader() const { return coff_; }
     const OptionalHeader32& optionalHeader() const { return optional_; }
     const std::vector<Section>& sections() const { return sections_; }
+    // File offsets of the optional header and of the section table.
+    std::uint64_t optionalHeaderOffset() const { return optionalOffset_; }
+    std::uint64_t sectionTableOffset() const { return optionalOffset_ + coff_.optionalHeaderSize; }
 
     // A directory the header does not have reads as empty.
     DataDirectory dataDirectory(std::uint32_t index) const;
@@ -35,15 +38,24 @@ public:
     // knows the offset it was read from.
     ErrorOr<ByteSpan> bytesAt(std::uint32_t rva, std::uint32_t size) const;
 
+    // The file bytes from rva to the end of its section's file data: at
+    // least one.
+    ErrorOr<ByteSpan> bytesFrom(std::uint32_t rva) const;
+
     // Where in the file a span from bytesAt() begins.
     std::uint64_t fileOffsetOf(ByteSpan part) const { return static_cast<std::uint64_t>(part.data() - file_.data()); }
 
 private:
     ByteSpan file_;
+    std::uint64_t optionalOffset_ = 0;
     CoffHeader coff_{};
     OptionalHeader32 optional_{};
     std::vector<DataDirectory> directories_;
     std::vector<Section> sections_;
 };
+
+// The contents of the first section of that name: its virtual size of bytes
+// (its raw size when that is 0), all of which the file must supply.
+ErrorOr<ByteSpan> sectionBytes(const PeImage& image, const std::string& name);
 
 }  // namespace modfile

@@ -3,6 +3,7 @@
 // out, for the module file tests to read and to break. The constants are the
 // file offsets of the fields the tests change.
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "byte_builder.h"
@@ -36,7 +37,24 @@ struct TestResource {
 // The tables breadth first (root, the name tables, the language tables), then
 // the names, the data entries and the data, each piece of data 4-aligned.
 // Resources must come sorted by type, name and language, names first.
-std::vector<std::uint8_t> resourceSection(const std::vector<TestResource>& resources);
+std::vector<std::uint8_t> resourceSection(const std::vector<TestResource>& resources, std::uint32_t rva = kRsrcRva);
+
+// A module laid out as the linker lays out the skin's DLL, each part in its
+// own section in this order, a part left empty leaving its section out:
+// .text, .skinval, .edata exporting one function by name, .rsrc, and a
+// discardable .reloc with one block. After the sections, the COFF string
+// table that long section names leave. Seven data directories, up to debug.
+struct ModuleParts {
+    std::vector<std::uint8_t> code;
+    std::vector<std::uint8_t> values;
+    std::string exportName;
+    std::vector<TestResource> resources;
+    bool relocations = true;
+    std::uint32_t fileAlignment = 0x200;
+    std::uint32_t sectionAlignment = 0x1000;
+};
+constexpr std::uint32_t kModuleTimestamp = 0x5EED0001;
+std::vector<std::uint8_t> moduleImage(const ModuleParts& parts);
 
 // One bitmap named "AB", language 0x0804, bytes 1 2 3 4, and where its
 // parts lie in the resource section.
