@@ -53,18 +53,16 @@ public:
 
 private:
     void ReadValues(const modfile::PeImage& image, skin::SkinValues& values) {
-        for (const modfile::Section& section : image.sections()) {
-            if (section.name != SKIN_VALUES_SECTION) continue;
-            auto bytes = image.bytesAt(section.header.virtualAddress, sizeof values);
-            if (bytes.isError()) return (void)Report(SKIN_VALUES_SECTION ": " + bytes.error().message);
-            std::memcpy(&values, bytes.value().data(), sizeof values);
-            const bool named = std::memchr(values.moduleName, 0, sizeof values.moduleName) != nullptr;
-            if (std::memcmp(values.magic, skin::kValuesMagic, sizeof values.magic) != 0 ||
-                values.version != skin::kValuesVersion || values.size != sizeof values || !named)
-                Report(SKIN_VALUES_SECTION ": not a values block of version " + std::to_string(skin::kValuesVersion));
-            return;
-        }
-        Report("no " SKIN_VALUES_SECTION " section: not a skin pack's module");
+        auto bytes = modfile::sectionBytes(image, SKIN_VALUES_SECTION);
+        if (bytes.isError()) return (void)Report(bytes.error().message + ": not a skin pack's module");
+        if (bytes.value().size() < sizeof values)
+            return (void)Report(SKIN_VALUES_SECTION " holds " + std::to_string(bytes.value().size()) +
+                                " bytes, less than a values block");
+        std::memcpy(&values, bytes.value().data(), sizeof values);
+        const bool named = std::memchr(values.moduleName, 0, sizeof values.moduleName) != nullptr;
+        if (std::memcmp(values.magic, skin::kValuesMagic, sizeof values.magic) != 0 ||
+            values.version != skin::kValuesVersion || values.size != sizeof values || !named)
+            Report(SKIN_VALUES_SECTION ": not a values block of version " + std::to_string(skin::kValuesVersion));
     }
 
     std::optional<modfile::ByteSpan> Named(std::uint16_t type, const catalogue::Entry& entry) {
