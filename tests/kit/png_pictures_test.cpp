@@ -32,8 +32,9 @@ void Write(const fs::path& file, const Bytes& bytes) {
 }
 
 // `image` as a PNG of a colour type and depth: greys take the red channel, a
-// palette the colours in order of first use, with their opacity.
-Bytes Png(const Image& image, int colourType, int depth) {
+// palette the colours in order of first use, with their opacity, as many of
+// them as `paletteEntries` lets.
+Bytes Png(const Image& image, int colourType, int depth, std::size_t paletteEntries = 256) {
     Bytes out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
@@ -53,6 +54,9 @@ Bytes Png(const Image& image, int colourType, int depth) {
         std::vector<png_color> colours;
         std::vector<png_byte> alpha;
         for (const pictures::Pixel p : palette) colours.push_back({p.c.r, p.c.g, p.c.b}), alpha.push_back(p.a);
+        colours.resize(std::min(colours.size(), paletteEntries));
+        alpha.resize(colours.size());
+        png_set_check_for_invalid_index(png, -1);
         png_set_PLTE(png, info, colours.data(), static_cast<int>(colours.size()));
         png_set_tRNS(png, info, alpha.data(), static_cast<int>(alpha.size()), nullptr);
     }
@@ -235,12 +239,18 @@ TEST(PngPictures, ConvertToTheirCatalogueForm) {
         {"an icon in both forms",
          [](const fs::path& p) { WritePng(p, "BAR_DEL.1.png", Original("BAR_DEL")[0]); },
          {"pictures/BAR_DEL.ico: given as BAR_DEL.1.png too; keep one of the two"}},
+        {"an index past the palette",
+         [](const fs::path& p) {
+             fs::remove(Pictures(p) / "TREE_BK.bmp");
+             Write(Pictures(p) / "TREE_BK.png", Png(Original("TREE_BK")[0], PNG_COLOR_TYPE_PALETTE, 1, 1));
+         },
+         {"pictures/TREE_BK.png: not a readable PNG file: pixel 0,1 is an index past the palette"}},
         {"truncated",
          [](const fs::path& p) {
              BitmapAsPng("FRAME_TITLELEFT", PNG_COLOR_TYPE_RGB, 8)(p);
              fs::resize_file(Pictures(p) / "FRAME_TITLELEFT.png", 200);
          },
-         {"pictures/FRAME_TITLELEFT.png: not a readable PNG file: Corrupt PNG"}},
+         {"pictures/FRAME_TITLELEFT.png: not a readable PNG file: the chunk at offset 33 runs past the end"}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
