@@ -1,8 +1,8 @@
 #pragma once
 // A pack folder: its values file and its pictures, checked against the
 // catalogue and the values block.
-#include <filesystem>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -22,11 +22,15 @@ struct PackFolder {
     std::filesystem::path root;  // whole
     skin::SkinValues values;
     Problems problems;  // every problem found; the pack makes a module only when empty
-    std::vector<std::vector<std::uint8_t>> pictures;  // per catalogue entry, platform form; empty with problems
+    // One per catalogue entry, in its order: the .bmp or .ico file's bytes,
+    // given or made from PNGs. Empty where there is a problem.
+    std::vector<std::vector<std::uint8_t>> pictures;
 };
 
 // Reads pack.toml and checks that pictures/ holds every picture of the
-// catalogue, each in its catalogue form, and nothing else.
+// catalogue and nothing else: each as a .bmp or .ico file in its catalogue
+// form, or as PNGs to convert to it, a bitmap NAME as NAME.png, an icon
+// group's images as NAME.1.png, NAME.2.png, ... in their stored order.
 PackFolder ReadPackFolder(const std::filesystem::path& root);
 
 }  // namespace kit

@@ -1,29 +1,14 @@
 #include "picture_check.h"
 
 #include <algorithm>
-#include <cstring>
-#include <fstream>
-#include <iterator>
-#include <vector>
 
-#include "pictures/dib_format.h"
+#include "pictures/dib_reader.h"
+#include "problems.h"
 
 namespace kit {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-// A copy of the layout at `offset`, or false where the file ends first.
-template <class T>
-bool ReadAt(const Bytes& bytes, std::uint64_t offset, T& value) {
-    const std::optional<T> read = dib::readAt<T>(bytes.data(), bytes.size(), offset);
-    if (read) value = *read;
-    return read.has_value();
-}
-
-std::string Size(std::int64_t width, std::int64_t height) {
-    return std::to_string(width) + "×" + std::to_string(height);
-}
 
 std::uint64_t TableEntries(const dib::InfoHeader& info) {
     if (info.bitCount > 8) return info.clrUsed;
@@ -31,15 +16,15 @@ std::uint64_t TableEntries(const dib::InfoHeader& info) {
 }
 
 bool CheckBitmap(const Bytes& bytes, const catalogue::Entry& entry, std::string& why) {
-    dib::FileHeader file;
-    dib::InfoHeader info;
-    if (!ReadAt(bytes, 0, file) || std::memcmp(file.magic, "BM", 2) != 0 || !ReadAt(bytes, sizeof file, info) ||
-        info.size != sizeof info) {
+    const std::optional<pictures::BitmapHeaders> headers = pictures::readBitmapHeaders(bytes, why);
+    if (!headers || headers->info.size != sizeof(dib::InfoHeader)) {
         why = "not a BMP file with a 40-byte header";
         return false;
     }
+    const dib::FileHeader& file = headers->file;
+    const dib::InfoHeader& info = headers->info;
     if (info.width != entry.width || info.height != entry.height) {
-        why = Size(info.width, info.height) + ", want " + Size(entry.width, entry.height) +
+        why = SizeText(info.width, info.height) + ", want " + SizeText(entry.width, entry.height) +
               (info.height == -entry.height ? " (rows must be stored bottom-up)" : "");
         return false;
     }
@@ -57,40 +42,39 @@ bool CheckBitmap(const Bytes& bytes, const catalogue::Entry& entry, std::string&
         why = "the file ends before its pixels do";
         return false;
     }
-    return true;
+    return pictures::readBitmapFile(bytes, why).has_value();
 }
 
 std::string ImageList(const std::vector<catalogue::IconImage>& images) {
     std::string text;
     for (const catalogue::IconImage& image : images)
-        text += (text.empty() ? "" : ", ") + Size(image.size, image.size) + " at " + std::to_string(image.bits);
+        text += (text.empty() ? "" : ", ") + SizeText(image.size, image.size) + " at " + std::to_string(image.bits);
     return text;
 }
 
 bool CheckIcon(const Bytes& bytes, const catalogue::Entry& entry, std::string& why) {
-    dib::IconDir dir;
-    if (!ReadAt(bytes, 0, dir) || dir.reserved != 0 || dir.type != dib::kIconType) {
+    const std::optional<dib::IconDir> dir = pictures::readIconDir(bytes, why);
+    if (!dir) {
         why = "not an ICO file";
         return false;
     }
     std::vector<catalogue::IconImage> images;
-    for (std::uint64_t i = 0; i < dir.count; ++i) {
-        dib::IconDirEntry item;
-        dib::InfoHeader info;
-        if (!ReadAt(bytes, sizeof dir + i * sizeof item, item)) {
+    for (std::size_t i = 0; i < dir->count; ++i) {
+        const std::optional<dib::IconDirEntry> item = pictures::readIconDirEntry(bytes, i, why);
+        if (!item) {
             why = "the file ends inside its directory";
             return false;
         }
-        if (!ReadAt(bytes, item.imageOffset, info) || info.size != sizeof info ||
-            item.bytesInRes > bytes.size() - item.imageOffset) {
+        const std::optional<dib::InfoHeader> info = pictures::readIconImageHeader(bytes, *dir, *item, why);
+        if (!info || info->size != sizeof(dib::InfoHeader)) {
             why = "image " + std::to_string(i + 1) + " is not a DIB image within the file (a PNG image is not taken)";
             return false;
         }
-        if (info.width != info.height / 2 || info.compression != dib::kBiRgb) {
+        if (info->width != info->height / 2 || info->compression != dib::kBiRgb) {
             why = "image " + std::to_string(i + 1) + " is not a square uncompressed icon image";
             return false;
         }
-        images.push_back(catalogue::IconImage{info.width, info.bitCount});
+        images.push_back(catalogue::IconImage{info->width, info->bitCount});
     }
     const bool same = images.size() == entry.images.size() &&
                       std::equal(images.begin(), images.end(), entry.images.begin(), [](auto& a, auto& b) {
@@ -100,18 +84,12 @@ bool CheckIcon(const Bytes& bytes, const catalogue::Entry& entry, std::string& w
         why = "images " + ImageList(images) + ", want " + ImageList(entry.images);
         return false;
     }
-    return true;
+    return pictures::readIconFile(bytes, why).has_value();
 }
 
 }  // namespace
 
-bool CheckPicture(const std::filesystem::path& path, const catalogue::Entry& entry, std::string& why) {
-    std::ifstream in(path, std::ios::binary);
-    const Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in && !in.eof()) {
-        why = "cannot be read";
-        return false;
-    }
+bool CheckPicture(const Bytes& bytes, const catalogue::Entry& entry, std::string& why) {
     return entry.kind == catalogue::Kind::Bitmap ? CheckBitmap(bytes, entry, why) : CheckIcon(bytes, entry, why);
 }
 

@@ -8,4 +8,8 @@ std::string Problem::Text() const {
     return text + ": " + message;
 }
 
+std::string SizeText(std::int64_t width, std::int64_t height) {
+    return std::to_string(width) + "×" + std::to_string(height);
+}
+
 }  // namespace kit

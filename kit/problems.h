@@ -1,5 +1,6 @@
 #pragma once
 // What is wrong with a pack, one line each, naming the file and the place.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -16,5 +17,8 @@ struct Problem {
 };
 
 using Problems = std::vector<Problem>;
+
+// A picture's size as problems give it: "12×10".
+std::string SizeText(std::int64_t width, std::int64_t height);
 
 }  // namespace kit

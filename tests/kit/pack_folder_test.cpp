@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "pack_folder.h"
+#include "skin_catalogue.h"
 
 namespace {
 
@@ -36,6 +37,13 @@ TEST(PackFolder, TheDefaultPackHasNoProblem) {
     const kit::PackFolder pack = kit::ReadPackFolder(kDefaultPack);
     for (const kit::Problem& problem : pack.problems) ADD_FAILURE() << problem.Text();
     EXPECT_STREQ("skinpak1.dll", pack.values.moduleName);
+    // Its files are taken as they are, one per catalogue entry in its order.
+    ASSERT_EQ(catalogue::Entries().size(), pack.pictures.size());
+    for (std::size_t i = 0; i < pack.pictures.size(); ++i) {
+        std::ifstream file(kDefaultPack / "pictures" / catalogue::Entries()[i].fileName(), std::ios::binary);
+        const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        EXPECT_EQ(bytes, pack.pictures[i]) << catalogue::Entries()[i].name;
+    }
 }
 
 TEST(PackFolder, EveryBrokenPictureIsNamed) {

@@ -1,6 +1,6 @@
 // The picture files the library writes: two small files byte for byte, every
-// depth read back by the artwork tests' own reader, and the pixels no DIB
-// can hold refused.
+// depth read back by the artwork tests' own reader and by the library's, and
+// the pixels no DIB can hold refused, as the files no loader shows.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -8,6 +8,7 @@
 
 #include "picture_reader.h"
 #include "pictures/dib_format.h"
+#include "pictures/dib_reader.h"
 #include "pictures/dib_writer.h"
 
 namespace {
@@ -105,7 +106,57 @@ TEST_P(EveryDepth, IconReadsBackAsWritten) {
     }
 }
 
+TEST_P(EveryDepth, TheLibrarysReaderReadsBackWhatItWrites) {
+    const StoredPixels p = scattered(GetParam());
+    std::string why;
+    EXPECT_EQ(p, pictures::readBitmapFile(pictures::encodeBitmapFile(p), why)) << why;
+    IconPixels masked{p, std::vector<bool>(p.values.size())};
+    for (std::size_t i = 0; i < masked.transparent.size(); i += 2) masked.transparent[i] = true;
+    const std::vector<IconPixels> icons = {masked, {p, std::vector<bool>(p.values.size())}};
+    EXPECT_EQ(icons, pictures::readIconFile(pictures::encodeIconFile(icons), why)) << why;
+    const pictures::Image opaque = pictures::toImage(p), image = pictures::toImage(masked);
+    for (std::size_t i = 0; i < p.values.size(); ++i)
+        EXPECT_EQ((pictures::Pixel{opaque.pixels()[i].c, std::uint8_t(i % 2 ? 255 : 0)}), image.pixels()[i])
+            << "pixel " << i;
+}
+
 INSTANTIATE_TEST_SUITE_P(Bits, EveryDepth, testing::Values(1, 4, 8, 24));
+
+// A 2x1 picture at 4 bits of a table of 2, its right pixel index 1.
+StoredPixels twoOfTwo() { return {2, 1, 4, {rgb(1, 2, 3), rgb(4, 5, 6)}, {0, 1}}; }
+
+TEST(DibReader, RefusesWhatNoLoaderShows) {
+    Bytes pastTable = pictures::encodeBitmapFile(twoOfTwo());
+    pastTable[14 + 40 + 8] = 0x05;  // the first row's byte
+    Bytes deeper = pictures::encodeBitmapFile({1, 1, 24, {}, {0x123456}});  // a row of 4 bytes either way
+    deeper[14 + 14] = 32;
+    const struct {
+        const char* name;
+        Bytes file;
+        const char* message;
+    } rows[] = {
+        {"index past the table", pastTable, "pixel 1,0 is index 5, past a table of 2"},
+        {"32 bits", deeper, "32 bits per pixel are not read"},
+    };
+    for (const auto& row : rows) {
+        std::string why;
+        EXPECT_FALSE(pictures::readBitmapFile(row.file, why)) << row.name;
+        EXPECT_EQ(row.message, why) << row.name;
+    }
+}
+
+TEST(DibReader, AnIconsShortTableComesOutFull) {
+    IconPixels icon{twoOfTwo(), {false, true}};
+    icon.colours.table.resize(16);
+    Bytes file = pictures::encodeIconFile({icon});
+    // Entries 2..15 cut out of the table, which the header then names as 2 long.
+    constexpr std::size_t kImage = 6 + 16, kDropped = 14 * 4;
+    file.erase(file.begin() + kImage + 40 + 8, file.begin() + kImage + 40 + 8 + kDropped);
+    file[kImage + 32] = 2;
+    file[6 + 8] = static_cast<std::uint8_t>(file[6 + 8] - kDropped);
+    std::string why;
+    EXPECT_EQ(std::vector<IconPixels>{icon}, pictures::readIconFile(file, why)) << why;
+}
 
 struct Refused {
     const char* name;

@@ -1,8 +1,7 @@
 #pragma once
-// Checks the .bmp and .ico files a script names and cuts them into resource
-// data. Every size and offset read from a file is checked against the file
-// before it is used; a malformed file raises CompileError with `what` (the
-// file's name as the script gives it) in front of the reason.
+// Cuts the .bmp and .ico files a script names into resource data, once the
+// picture reader has checked them; a malformed file raises CompileError with
+// `what` (the file's name as the script gives it) in front of the reason.
 #include <cstdint>
 #include <string>
 #include <vector>

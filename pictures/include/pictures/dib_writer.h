@@ -20,6 +20,11 @@ struct StoredPixels {
     int bits = 24;
     std::vector<Rgb> table;
     std::vector<std::uint32_t> values;  // width x height, top row first
+
+    friend bool operator==(const StoredPixels& a, const StoredPixels& b) {
+        return a.width == b.width && a.height == b.height && a.bits == b.bits && a.table == b.table &&
+               a.values == b.values;
+    }
 };
 
 // The header counts every table entry; pixelsPerMetre is the resolution both
@@ -33,6 +38,10 @@ struct IconPixels {
     // length for the depth. At most 256 pixels a side.
     StoredPixels colours;
     std::vector<bool> transparent;  // the AND mask, width x height, top row first
+
+    friend bool operator==(const IconPixels& a, const IconPixels& b) {
+        return a.colours == b.colours && a.transparent == b.transparent;
+    }
 };
 
 // The directory, then the images in the given order. Throws
