@@ -35,7 +35,8 @@ set(SKIN_HOST_HEADERS
   ${PROJECT_SOURCE_DIR}/elements/tab_element.h
   ${PROJECT_SOURCE_DIR}/elements/tree_element.h)
 
-install(FILES ${SKIN_MODULE_FILE} DESTINATION bin)
+# The skin author's tool beside the module it makes packs from.
+install(FILES ${SKIN_MODULE_FILE} $<TARGET_FILE:skinkit> DESTINATION bin)
 install(FILES ${SKIN_HOST_HEADERS} DESTINATION include)
 install(FILES ${skin_def} ${skin_import_dir}/skinpak1.lib ${skin_import_dir}/libskinpak1.dll.a DESTINATION lib)
 install(FILES ${PROJECT_SOURCE_DIR}/docs/host_package.md DESTINATION . RENAME README.md)

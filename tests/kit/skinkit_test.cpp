@@ -10,6 +10,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "pictures/png_writer.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -148,6 +150,34 @@ TEST(Skinkit, NewAndCheckRoundTrips) {
             "pack.toml:36:8: caption.menu: \"6A76A4\" is not a colour; did you mean \"#6A76A4\"?",
             "pack.toml:1:1: the table [tree] is missing", "pictures/MENU_BK.bmp: 12×10, want 10×10"},
            {"skinkit check: 6 problem(s) in mine"}}},
+         {"mine/", "mine/pack.toml: name = \"mine\"", "mine/pictures/ (62 files)"}},
+        {"check of a copy broken in its pictures and a stem",
+         {{nullptr, "new mine --name mine", 0, {"made mine (module mine.dll) from {pack}"}, {}},
+          {[](const fs::path& d) {
+               fs::remove(d / "mine/pictures/TREE_BK.bmp");
+               std::ofstream(d / "mine/pictures/notes.txt") << "todo\n";
+               // The depth is the 16-bit field 14 + 14 bytes into the file.
+               Patch(d / "mine/pictures/CAPTION_BK.bmp", 28, {8});
+               pictures::Image many(114, 21);
+               for (int i = 0; i < 114 * 21; ++i) many.set(i % 114, i / 114, pictures::rgb(i & 0xFF, i >> 8, 9));
+               fs::remove(d / "mine/pictures/SELECT_TAB_BK_90.bmp");
+               pictures::writePng((d / "mine/pictures/SELECT_TAB_BK_90.png").string(), many);
+               Replace(d / "mine/pack.toml", "\"headpic\"", "\"headpictures_of_20ch\"");
+           },
+           "check mine",
+           1,
+           {"pack.toml:50:17: person_list.head_pic_stem \"headpictures_of_20ch\" is 20 bytes: a stem holds at most "
+            "19 (its buffer is 20 bytes with the terminating zero)",
+            "pictures/CAPTION_BK.bmp: 8 bits per pixel, want 24 uncompressed in one plane",
+            "pictures/SELECT_TAB_BK_90.png: 2394 colours, an 8-bit picture holds 61",
+            "pictures/TREE_BK.bmp: missing", "pictures/notes.txt: not a picture of the catalogue"},
+           {"skinkit check: 5 problem(s) in mine"}}},
+         {"mine/", "mine/pack.toml: name = \"mine\"", "mine/pictures/ (62 files)"}},
+        {"check of a values file with a syntax error",
+         {{nullptr, "new mine --name mine", 0, {"made mine (module mine.dll) from {pack}"}, {}},
+          {[](const fs::path& d) { Replace(d / "mine/pack.toml", "[tree]", "[tree"); }, "check mine", 1,
+           {"pack.toml:58:6: Error while parsing table header: expected ']', saw '\\n'"},
+           {"skinkit check: 1 problem(s) in mine"}}},
          {"mine/", "mine/pack.toml: name = \"mine\"", "mine/pictures/ (62 files)"}},
     };
     int index = 0;

@@ -14,6 +14,7 @@ zip=$(ls "$work"/out/skinpak1-*-win32.zip)
 root=$(ls -d "$work"/skinpak1-*-win32)
 
 expected="./README.md
+./bin/skinkit.exe
 ./bin/skinpak1.dll
 ./include/button_element.h
 ./include/caption_element.h
