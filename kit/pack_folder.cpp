@@ -1,7 +1,7 @@
 #include "pack_folder.h"
 
-#include <fstream>
-#include <iterator>
+#include "file_bytes.h"
+
 #include <optional>
 #include <set>
 
@@ -39,9 +39,9 @@ public:
     }
 
     std::optional<Bytes> Read(const std::string& file) {
-        std::ifstream in(folder_ / file, std::ios::binary);
-        Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (in || in.eof()) return bytes;
+        Bytes bytes;
+        std::string why;
+        if (ReadFileBytes(folder_ / file, bytes, why)) return bytes;
         Report(file, "cannot be read");
         return std::nullopt;
     }

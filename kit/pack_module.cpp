@@ -7,14 +7,15 @@
 #include "pe_image.h"
 #include "pictures/dib_format.h"
 #include "resource_directory.h"
+#include "resource_format.h"
 #include "skin_catalogue.h"
 
 namespace kit {
 namespace {
 
-constexpr std::uint16_t kRtBitmap = 2;
-constexpr std::uint16_t kRtIcon = 3;
-constexpr std::uint16_t kRtGroupIcon = 14;
+using modfile::kRtBitmap;
+using modfile::kRtGroupIcon;
+using modfile::kRtIcon;
 
 template <class T>
 void Append(Bytes& out, const T& value) {

@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <toml++/toml.h>
 
 #include "colour_text.h"
+#include "file_bytes.h"
 #include "nearest_name.h"
 #include "pack_keys.h"
 #include "values_screen.h"
@@ -185,14 +184,15 @@ bool ModuleNameFor(const std::string& packName, std::string& moduleName, std::st
 
 void ReadPackValues(const std::filesystem::path& path, const std::string& shownAs, skin::SkinValues& values,
                     Problems& problems) {
-    std::ifstream in(path, std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in && !in.eof()) {
+    Bytes bytes;
+    std::string why;
+    if (!ReadFileBytes(path, bytes, why)) {
         values = EmptyValues();
         problems.push_back(Problem{shownAs, 0, 0, std::filesystem::exists(path) ? "cannot be read" : "missing"});
         return;
     }
-    ReadPackValuesText(text, shownAs, values, problems);
+    ReadPackValuesText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), shownAs, values,
+                       problems);
 }
 
 void ReadPackValuesText(std::string_view text, const std::string& shownAs, skin::SkinValues& values,
