@@ -36,7 +36,7 @@ set(SKIN_HOST_HEADERS
   ${PROJECT_SOURCE_DIR}/elements/tree_element.h)
 
 # The skin author's tool beside the module it makes packs from.
-install(FILES ${SKIN_MODULE_FILE} $<TARGET_FILE:skinkit> DESTINATION bin)
+install(FILES ${SKIN_MODULE_FILE} ${SKIN_FURTHER_PACK_FILES} $<TARGET_FILE:skinkit> DESTINATION bin)
 install(FILES ${SKIN_HOST_HEADERS} DESTINATION include)
 install(FILES ${skin_def} ${skin_import_dir}/skinpak1.lib ${skin_import_dir}/libskinpak1.dll.a DESTINATION lib)
 install(FILES ${PROJECT_SOURCE_DIR}/docs/host_package.md DESTINATION . RENAME README.md)

@@ -11,22 +11,17 @@
 include_guard(GLOBAL)
 
 if(WIN32)
-  # skinpack runs on the build machine: a build of its own with the host's compiler.
-  # The release build's tests also run the kit on the build machine against
-  # the module it ships.
+  # skinpack and skinkit run on the build machine: a build of their own with
+  # the host's compiler. Both Windows builds may share one such build.
   include(ExternalProject)
-  set(skin_host_tools ${CMAKE_BINARY_DIR}/host-tools)
-  set(host_targets skinpack)
-  if(CMAKE_BUILD_TYPE STREQUAL "MinSizeRel")
-    list(APPEND host_targets skinkit resdump)
-  endif()
+  set(SKIN_HOST_TOOLS_DIR ${CMAKE_BINARY_DIR}/host-tools CACHE PATH "Where the build machine's pack tools are built")
+  set(skin_host_tools ${SKIN_HOST_TOOLS_DIR})
   ExternalProject_Add(skin_host_tools
     SOURCE_DIR ${PROJECT_SOURCE_DIR}
     BINARY_DIR ${skin_host_tools}
     CMAKE_ARGS -DSKIN_HOST_TOOLS_ONLY=ON -DCMAKE_BUILD_TYPE=Release
-               -DSKINKIT_BUILT_MODULE=${CMAKE_BINARY_DIR}/skinpak1.dll
-    BUILD_COMMAND ${CMAKE_COMMAND} --build ${skin_host_tools} --target ${host_targets}
-    BUILD_BYPRODUCTS ${skin_host_tools}/skinpack
+    BUILD_COMMAND ${CMAKE_COMMAND} --build ${skin_host_tools} --target skinpack skinkit resdump
+    BUILD_BYPRODUCTS ${skin_host_tools}/skinpack ${skin_host_tools}/skinkit ${skin_host_tools}/resdump
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON
     STEP_TARGETS build)
@@ -93,4 +88,30 @@ function(skin_add_pack name folder)
     endif()
     set_property(TARGET ${name} APPEND PROPERTY LINK_DEPENDS ${exports})
   endif()
+endfunction()
+
+# skin_add_kit_pack(<name> <folder> FROM <pack>)
+#
+# A pack's module made as a skin author makes one: on Windows, skinkit builds
+# it from the module of <pack> (its code, with this folder's values and
+# pictures); portable modules are compiled as skin_add_pack's are. <name>_FILE
+# names the module on Windows.
+function(skin_add_kit_pack name folder)
+  cmake_parse_arguments(ARG "" "FROM" "" ${ARGN})
+  if(NOT WIN32)
+    skin_add_pack(${name} ${folder})
+    return()
+  endif()
+  get_filename_component(folder "${folder}" ABSOLUTE)
+  set(base ${${ARG_FROM}_FILE})
+  set(module ${CMAKE_BINARY_DIR}/${name}.dll)
+  file(GLOB pictures CONFIGURE_DEPENDS ${folder}/pictures/*)
+  add_custom_command(
+    OUTPUT ${module}
+    COMMAND ${SKIN_HOST_SKINKIT} build ${folder} -o ${module} --module ${base}
+    DEPENDS skin_host_tools ${SKIN_HOST_SKINKIT} ${ARG_FROM} ${base} ${folder}/pack.toml ${pictures}
+    COMMENT "Building skin pack ${name} with skinkit"
+    VERBATIM)
+  add_custom_target(${name} ALL DEPENDS ${module})
+  set(${name}_FILE ${module} PARENT_SCOPE)
 endfunction()

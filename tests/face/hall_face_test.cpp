@@ -55,7 +55,7 @@ TEST_F(HallFace, Colours) {
         COLORREF expected;
     };
     const CHallShowElements& h = *hall;
-    const skin::SkinValues& pack = skintest::DefaultPackValues();
+    const skin::SkinValues& pack = skintest::TestedPackValues();
     using skintest::Resolved;
     const Row rows[] = {
         {"mainTab.line", h.m_mainTab.m_clrLine, Resolved(pack.mainTab.line)},
@@ -93,7 +93,7 @@ TEST_F(HallFace, Colours) {
 
 TEST_F(HallFace, SizesStemsAndUntouchedValues) {
     const CHallShowElements& h = *hall;
-    const skin::SkinValues& pack = skintest::DefaultPackValues();
+    const skin::SkinValues& pack = skintest::TestedPackValues();
     EXPECT_EQ(pack.mainTab.tabSize1, h.m_mainTab.m_nTabSize1);
     EXPECT_EQ(pack.mainTab.tabSize2, h.m_mainTab.m_nTabSize2);
     EXPECT_EQ(pack.tab.tabSize1, h.m_tab.m_nTabSize1);
@@ -201,7 +201,7 @@ TEST_F(HallFace, ToolbarAndExitMenuRows) {
         COLORREF back;
         COLORREF text;
     };
-    const skin::SkinValues& pack = skintest::DefaultPackValues();
+    const skin::SkinValues& pack = skintest::TestedPackValues();
     using skintest::Resolved;
     const COLORREF back = Resolved(pack.toolbar.rest.back), text = Resolved(pack.toolbar.rest.text);
     const Row toolbar[] = {

@@ -2,9 +2,17 @@
 // The module loaded by name, as a host loads it, for the length of a test.
 #include <windows.h>
 
+#include <cstdlib>
+
+// The default module, or the pack module the run names in SKIN_TEST_MODULE.
+inline const char* TestedModuleFile() {
+    const char* named = std::getenv("SKIN_TEST_MODULE");
+    return named ? named : SKIN_MODULE_FILE;
+}
+
 class LoadedModule {
 public:
-    LoadedModule() : module_(LoadLibraryA(SKIN_MODULE_FILE)) {}
+    LoadedModule() : module_(LoadLibraryA(TestedModuleFile())) {}
     ~LoadedModule() {
         if (module_ != nullptr) FreeLibrary(module_);
     }

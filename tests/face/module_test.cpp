@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "debug_output.h"
+#include "default_pack.h"
 #include "skinpak1.h"
 #include "loaded_module.h"
 #include "window_set.h"
@@ -11,6 +12,9 @@ using skintest::SameSequence;
 using skintest::TakeDebugOutput;
 
 namespace {
+
+// The name the module writes when it attaches: its pack's module name.
+std::string OwnName() { return skintest::TestedPackValues().moduleName; }
 
 class ModuleTest : public testing::Test {
 protected:
@@ -22,8 +26,8 @@ protected:
 
 TEST_F(ModuleTest, LoadingAttachesOnceAndWritesItsName) {
     LoadedModule module;
-    ASSERT_NE(nullptr, module.get()) << "LoadLibraryA(" << SKIN_MODULE_FILE << ")";
-    EXPECT_TRUE(SameSequence({"skinpak1.dll"}, TakeDebugOutput()));
+    ASSERT_NE(nullptr, module.get()) << "LoadLibraryA(" << TestedModuleFile() << ")";
+    EXPECT_TRUE(SameSequence({OwnName()}, TakeDebugOutput()));
 
     LoadedModule again;  // a second load only counts a reference
     EXPECT_EQ(module.get(), again.get());
@@ -83,7 +87,7 @@ TEST_F(ModuleTest, UnloadingAndLoadingAgainStartsFresh) {
     TakeDebugOutput();
     LoadedModule module;
     ASSERT_NE(nullptr, module.get());
-    EXPECT_TRUE(SameSequence({"skinpak1.dll"}, TakeDebugOutput())) << "a fresh load attaches again";
+    EXPECT_TRUE(SameSequence({OwnName()}, TakeDebugOutput())) << "a fresh load attaches again";
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "catalogue_table.h"
 #include "colour_text.h"
 #include "pack_keys.h"
 #include "keys_table.h"
@@ -96,12 +97,23 @@ TEST(PackValues, ABlockNoValuesFileGivesIsNotWritten) {
     }
 }
 
-// The README's table of keys is the one the kit prints.
-TEST(PackValues, TheReadmeListsEveryKey) {
-    std::ifstream in(README_FILE);
-    const std::string readme(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>{});
-    EXPECT_NE(std::string::npos, readme.find(kit::KeysTable())) << "README.md lacks, as skinkit keys prints it:\n"
-                                                                 << kit::KeysTable();
+// The documents' tables are the ones the kit prints.
+TEST(PackValues, TheDocumentsHoldTheKitsTables) {
+    const struct {
+        const char* file;
+        const char* command;
+        std::string table;
+    } rows[] = {
+        {README_FILE, "skinkit keys", kit::KeysTable()},
+        {AUTHORS_GUIDE, "skinkit keys", kit::KeysTable()},
+        {AUTHORS_GUIDE, "skinkit catalogue", kit::CatalogueTable()},
+    };
+    for (const auto& row : rows) {
+        std::ifstream in(row.file);
+        const std::string text(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>{});
+        EXPECT_NE(std::string::npos, text.find(row.table)) << row.file << " lacks, as " << row.command
+                                                           << " prints it:\n" << row.table;
+    }
 }
 
 TEST(PackValues, ColoursAreRedFirstInTheFileAndInTheLowByteOfTheBlock) {

@@ -16,6 +16,7 @@ root=$(ls -d "$work"/skinpak1-*-win32)
 expected="./README.md
 ./bin/skinkit.exe
 ./bin/skinpak1.dll
+./bin/skinpak2.dll
 ./include/button_element.h
 ./include/caption_element.h
 ./include/chat_element.h
@@ -38,11 +39,13 @@ if [ "$actual" != "$expected" ]; then
   exit 1
 fi
 cmp "$root/bin/skinpak1.dll" "$build/skinpak1.dll"
+cmp "$root/bin/skinpak2.dll" "$build/skinpak2.dll"
 
 # The hosts run beside the packaged DLL, which the loader finds first there.
 cp "$build/host_c_test.exe" "$build/msvc_host_test.exe" "$build/skin_peer.dll" "$root/bin/"
 "$source/cmake/wine-run.sh" "$root/bin/host_c_test.exe"
 "$source/cmake/wine-run.sh" "$root/bin/msvc_host_test.exe"
+"$source/cmake/wine-run.sh" "$root/bin/host_c_test.exe" skinpak2.dll
 
 # The packaged header, linked through each import library in turn.
 # shellcheck disable=SC2086 # the flags are words

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "colour_text.h"
 #include "pack_values.h"
 
@@ -17,6 +19,14 @@ skin::SkinValues PackValues(const std::string& tomlPath) {
 
 const skin::SkinValues& DefaultPackValues() {
     static const skin::SkinValues values = PackValues(DEFAULT_PACK_TOML);
+    return values;
+}
+
+const skin::SkinValues& TestedPackValues() {
+    static const skin::SkinValues values = [] {
+        const char* folder = std::getenv("SKIN_TEST_PACK_DIR");
+        return folder ? PackValues(std::string(folder) + "/pack.toml") : DefaultPackValues();
+    }();
     return values;
 }
 

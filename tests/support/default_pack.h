@@ -13,6 +13,10 @@ namespace skintest {
 skin::SkinValues PackValues(const std::string& tomlPath);
 // The default pack's, read once.
 const skin::SkinValues& DefaultPackValues();
+// The pack whose module the suite loads: the default pack unless the run
+// names another folder in SKIN_TEST_PACK_DIR (with its module in
+// SKIN_TEST_MODULE), so that one suite holds every shipped pack to its folder.
+const skin::SkinValues& TestedPackValues();
 
 // A colour as the module writes it into a field now: a system colour is the
 // current scheme's, an unset one the constructed zero.

@@ -181,15 +181,18 @@ static void ResourcesAreChinesePrc(HMODULE module) {
 #endif
 }
 
-static void TreeFaceFieldsAtTheirOffsets(GetTreeFaceExport getTreeFace) {
+/* The default pack's tree colours; another pack's module has its own. */
+static void TreeFaceFieldsAtTheirOffsets(GetTreeFaceExport getTreeFace, int defaultPack) {
     g_case = "tree face fields";
     TreeFace* face = getTreeFace();
     CHECK(face != NULL, "GetTreeFace returned null");
     if (face == NULL) return;
     CHECK(getTreeFace() == face, "a second call returned another address");
-    CHECK_EQ_U(GetSysColor(COLOR_BTNFACE), face->clrBack, "m_clrBack at 28");
-    CHECK_EQ_U(0x000000, face->clrText, "m_clrText at 32");
-    CHECK_EQ_U(0xCACACA, face->clrLine, "m_clrLine at 36");
+    if (defaultPack) {
+        CHECK_EQ_U(GetSysColor(COLOR_BTNFACE), face->clrBack, "m_clrBack at 28");
+        CHECK_EQ_U(0x000000, face->clrText, "m_clrText at 32");
+        CHECK_EQ_U(0xCACACA, face->clrLine, "m_clrLine at 36");
+    }
     CHECK_EQ_U(kTreeIconCount, Count(&face->icon), "icon count of m_arrIcon at 40");
     CHECK(face->icon.first <= face->icon.last && face->icon.last <= face->icon.end,
           "m_arrIcon not first <= last <= end: %p %p %p", (void*)face->icon.first, (void*)face->icon.last,
@@ -387,7 +390,7 @@ int main(int argc, char** argv) {
     if (getTreeFace == NULL) return 1;
 
     ResourcesAreChinesePrc(module);
-    TreeFaceFieldsAtTheirOffsets(getTreeFace);
+    TreeFaceFieldsAtTheirOffsets(getTreeFace, strcmp(moduleName, "skinpak1.dll") == 0);
     RefreshRepaintsHostRegisteredWindows(getTreeFace());
     MergeGrowsHostBlocksAndHostGrowsModuleBlocks(getTreeFace());
     ReleaseEmptiesIconsAndKeepsStorage(getTreeFace);

@@ -13,5 +13,6 @@ int Unpack(const std::filesystem::path& module, const std::filesystem::path& fol
 // 0 when the two packs are the same, 1 when they differ, 2 when one cannot be read.
 int Diff(const std::filesystem::path& a, const std::filesystem::path& b);
 int Keys();
+int Catalogue();
 
 }  // namespace skinkit

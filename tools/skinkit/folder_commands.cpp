@@ -2,6 +2,7 @@
 // list of what a folder's values file may hold.
 #include <cstdio>
 
+#include "catalogue_table.h"
 #include "commands.h"
 #include "keys_table.h"
 #include "new_pack.h"
@@ -64,6 +65,11 @@ int Unpack(const fs::path& module, const fs::path& folder) {
 
 int Keys() {
     std::fputs(kit::KeysTable().c_str(), stdout);
+    return 0;
+}
+
+int Catalogue() {
+    std::fputs(kit::CatalogueTable().c_str(), stdout);
     return 0;
 }
 

@@ -2,7 +2,7 @@
 // existing pack, `check` names every problem that would keep a folder from
 // making a module, `build` makes the module, `unpack` takes one apart again
 // and `diff` says what differs between two packs; `keys` lists what a values
-// file may hold.
+// file may hold and `catalogue` the pictures.
 #include <CLI/CLI.hpp>
 
 #include "commands.h"
@@ -56,9 +56,12 @@ int main(int argc, char** argv) {
     diff->add_option("b", right, "another")->required()->check(CLI::ExistingPath);
 
     CLI::App* keys = app.add_subcommand("keys", "print every key of pack.toml as a Markdown table");
+    CLI::App* pictures =
+        app.add_subcommand("catalogue", "print every picture of a pack, its form and where the host paints it");
 
     CLI11_PARSE(app, argc, argv);
     if (keys->parsed()) return skinkit::Keys();
+    if (pictures->parsed()) return skinkit::Catalogue();
     if (make->parsed()) return skinkit::New(newFolder, name, from);
     if (check->parsed()) return skinkit::Check(checkFolder);
     if (build->parsed()) return skinkit::Build(buildFolder, buildOutput, module);

@@ -47,11 +47,15 @@ inline bool Eq(const char* name, const void* expected, const void* actual) {
     return Report(expected == actual, name, Text("%p", expected), Text("%p", actual));
 }
 
+inline bool SameText(const char* a, const char* b) {
+    size_t i = 0;
+    while (a[i] != '\0' && a[i] == b[i]) ++i;
+    return a[i] == b[i];
+}
+
 inline bool EqText(const char* name, const char* expected, const char* actual) {
     if (actual == nullptr) return Report(false, name, Text("\"%s\"", expected), "null");
-    size_t i = 0;
-    while (expected[i] != '\0' && expected[i] == actual[i]) ++i;
-    return Report(expected[i] == actual[i], name, Text("\"%s\"", expected), Text("\"%s\"", actual));
+    return Report(SameText(expected, actual), name, Text("\"%s\"", expected), Text("\"%s\"", actual));
 }
 
 inline bool True(const char* name, bool actual) { return Report(actual, name, "true", "false"); }
