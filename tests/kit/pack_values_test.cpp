@@ -104,7 +104,6 @@ TEST(PackValues, TheDocumentsHoldTheKitsTables) {
         const char* command;
         std::string table;
     } rows[] = {
-        {README_FILE, "skinkit keys", kit::KeysTable()},
         {AUTHORS_GUIDE, "skinkit keys", kit::KeysTable()},
         {AUTHORS_GUIDE, "skinkit catalogue", kit::CatalogueTable()},
     };
