@@ -51,9 +51,10 @@ TEST_F(ModuleTest, TreeFaceIsOneObjectReloadedOnEveryCall) {
     ASSERT_NE(nullptr, first);
     const HandleList<HICON> icons = first->m_arrIcon;
     EXPECT_EQ(7u, icons.size());
-    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), first->m_clrBack);
-    EXPECT_EQ(RGB(0, 0, 0), first->m_clrText);
-    EXPECT_EQ(RGB(0xCA, 0xCA, 0xCA), first->m_clrLine);
+    const skin::SkinValues& pack = skintest::TestedPackValues();
+    EXPECT_EQ(skintest::Resolved(pack.tree.back), first->m_clrBack);
+    EXPECT_EQ(skintest::Resolved(pack.tree.text), first->m_clrText);
+    EXPECT_EQ(skintest::Resolved(pack.tree.line), first->m_clrLine);
 
     CTreeShowElements* second = getTreeFace();
     EXPECT_EQ(first, second);
