@@ -19,25 +19,10 @@ add_custom_command(
 add_custom_target(skinpak1_import_libraries ALL
   DEPENDS ${skin_import_dir}/skinpak1.lib ${skin_import_dir}/libskinpak1.dll.a)
 
-# The headers a host compiles against: skinpak1.h and everything it includes.
-set(SKIN_HOST_HEADERS
-  ${PROJECT_SOURCE_DIR}/include/skinpak1.h
-  ${PROJECT_SOURCE_DIR}/elements/button_element.h
-  ${PROJECT_SOURCE_DIR}/elements/caption_element.h
-  ${PROJECT_SOURCE_DIR}/elements/chat_element.h
-  ${PROJECT_SOURCE_DIR}/elements/destructor_slot.h
-  ${PROJECT_SOURCE_DIR}/elements/hall_elements.h
-  ${PROJECT_SOURCE_DIR}/elements/person_list_element.h
-  ${PROJECT_SOURCE_DIR}/elements/room_element.h
-  ${PROJECT_SOURCE_DIR}/elements/shared_heap_list.h
-  ${PROJECT_SOURCE_DIR}/elements/show_element.h
-  ${PROJECT_SOURCE_DIR}/elements/splitter_element.h
-  ${PROJECT_SOURCE_DIR}/elements/tab_element.h
-  ${PROJECT_SOURCE_DIR}/elements/tree_element.h)
-
 # The skin author's tool beside the module it makes packs from.
 install(FILES ${SKIN_MODULE_FILE} ${SKIN_FURTHER_PACK_FILES} $<TARGET_FILE:skinkit> DESTINATION bin)
-install(FILES ${SKIN_HOST_HEADERS} DESTINATION include)
+# Every header a host includes, from the folder the module is compiled from.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/skinpak1 DESTINATION include)
 install(FILES ${skin_def} ${skin_import_dir}/skinpak1.lib ${skin_import_dir}/libskinpak1.dll.a DESTINATION lib)
 install(FILES ${PROJECT_SOURCE_DIR}/docs/host_package.md DESTINATION . RENAME README.md)
 

@@ -17,29 +17,18 @@ expected="./README.md
 ./bin/skinkit.exe
 ./bin/skinpak1.dll
 ./bin/skinpak2.dll
-./include/button_element.h
-./include/caption_element.h
-./include/chat_element.h
-./include/destructor_slot.h
-./include/hall_elements.h
-./include/person_list_element.h
-./include/room_element.h
-./include/shared_heap_list.h
-./include/show_element.h
-./include/skinpak1.h
-./include/splitter_element.h
-./include/tab_element.h
-./include/tree_element.h
 ./lib/libskinpak1.dll.a
 ./lib/skinpak1.def
 ./lib/skinpak1.lib"
-actual=$(cd "$root" && find . -type f | LC_ALL=C sort)
+actual=$(cd "$root" && find . -type f -not -path "./include/*" | LC_ALL=C sort)
 if [ "$actual" != "$expected" ]; then
   echo "the zip holds:"; echo "$actual"; echo "expected:"; echo "$expected"
   exit 1
 fi
 cmp "$root/bin/skinpak1.dll" "$build/skinpak1.dll"
 cmp "$root/bin/skinpak2.dll" "$build/skinpak2.dll"
+# The headers are the folder the module is compiled from, whole.
+diff -r "$source/include/skinpak1" "$root/include/skinpak1"
 
 # The hosts run beside the packaged DLL, which the loader finds first there.
 cp "$build/host_c_test.exe" "$build/msvc_host_test.exe" "$build/skin_peer.dll" "$root/bin/"
@@ -49,7 +38,7 @@ cp "$build/host_c_test.exe" "$build/msvc_host_test.exe" "$build/skin_peer.dll" "
 
 # The packaged header, linked through each import library in turn.
 # shellcheck disable=SC2086 # the flags are words
-"$clang" $flags -I"$root/include" -c "$source/tests/package/linked_host.cpp" -o "$work/linked_host.obj"
+"$clang" $flags -I"$root/include/skinpak1" -c "$source/tests/package/linked_host.cpp" -o "$work/linked_host.obj"
 i686-w64-mingw32-objcopy --remove-section=.sxdata "$work/linked_host.obj"
 for library in skinpak1.lib libskinpak1.dll.a; do
   i686-w64-mingw32-gcc -o "$root/bin/linked_host.exe" "$work/linked_host.obj" \

@@ -35,20 +35,3 @@ inline bool IsWholeCopy(const CButtonShowElements& copy, const CButtonShowElemen
 // the list grows, every button is copied before the old ones are destroyed,
 // and destroying a button never deletes its graphics.
 using ButtonList = SharedHeapList<CButtonShowElements>;
-
-#ifdef SKIN_WIN32_LAYOUT
-#include <cstddef>
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Winvalid-offsetof"
-static_assert(sizeof(WindowList) == 12, "window list: first, last, end of storage");
-static_assert(sizeof(ButtonList) == 12, "button list: first, last, end of storage");
-static_assert(sizeof(CButtonShowElements) == 48, "button size");
-static_assert(offsetof(CButtonShowElements, m_arrRedrawWnd) == 4, "m_arrRedrawWnd");
-static_assert(offsetof(CButtonShowElements, m_arrNotifyWnd) == 16, "m_arrNotifyWnd");
-static_assert(offsetof(CButtonShowElements, m_hIcon) == 28, "m_hIcon");
-static_assert(offsetof(CButtonShowElements, m_hIconAlt) == 32, "m_hIconAlt");
-static_assert(offsetof(CButtonShowElements, m_clrBack) == 36, "m_clrBack");
-static_assert(offsetof(CButtonShowElements, m_clrText) == 40, "m_clrText");
-static_assert(offsetof(CButtonShowElements, m_hbmBack) == 44, "m_hbmBack");
-#pragma GCC diagnostic pop
-#endif

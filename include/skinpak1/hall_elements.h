@@ -49,29 +49,3 @@ public:
     CSplitterShowElements m_splitter;
     CTreeShowElements m_tree;
 };
-
-#ifdef SKIN_WIN32_LAYOUT
-#include <cstddef>
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Winvalid-offsetof"
-static_assert(offsetof(CHallShowElements, m_arrRedrawWnd) == 4, "m_arrRedrawWnd");
-static_assert(offsetof(CHallShowElements, m_arrNotifyWnd) == 16, "m_arrNotifyWnd");
-static_assert(offsetof(CHallShowElements, m_dwHallValue1) == 28, "m_dwHallValue1");
-static_assert(offsetof(CHallShowElements, m_dwHallValue6) == 48, "m_dwHallValue6");
-static_assert(offsetof(CHallShowElements, m_nHallOption) == 52, "m_nHallOption");
-static_assert(offsetof(CHallShowElements, m_hHallObject1) == 56, "m_hHallObject1");
-static_assert(offsetof(CHallShowElements, m_hHallObject2) == 60, "m_hHallObject2");
-static_assert(offsetof(CHallShowElements, m_nHallReserved) == 64, "m_nHallReserved");
-static_assert(offsetof(CHallShowElements, m_caption) == 68, "m_caption");
-static_assert(offsetof(CHallShowElements, m_mainTab) == 68 + 128, "m_mainTab");
-static_assert(offsetof(CHallShowElements, m_tab) == 196 + 80, "m_tab");
-static_assert(offsetof(CHallShowElements, m_room) == 276 + 80, "m_room");
-static_assert(offsetof(CHallShowElements, m_arrToolButton) == 356 + 232, "m_arrToolButton");
-static_assert(offsetof(CHallShowElements, m_personList) == 588 + 12, "m_personList");
-static_assert(offsetof(CHallShowElements, m_arrExitButton) == 600 + 124, "m_arrExitButton");
-static_assert(offsetof(CHallShowElements, m_chat) == 724 + 12, "m_chat");
-static_assert(offsetof(CHallShowElements, m_splitter) == 736 + 72, "m_splitter");
-static_assert(offsetof(CHallShowElements, m_tree) == 808 + 44, "m_tree");
-static_assert(sizeof(CHallShowElements) == 852 + 56, "hall size");
-#pragma GCC diagnostic pop
-#endif

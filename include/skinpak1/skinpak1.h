@@ -8,6 +8,7 @@
 // share (msvcrt.dll's), so a host grows them through these declarations and
 // never frees them itself.
 #include "hall_elements.h"
+#include "layout.h"
 #include "tree_element.h"
 
 #if defined(_WIN32)

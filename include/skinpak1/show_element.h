@@ -55,27 +55,3 @@ protected:
     // get storage for them, nothing changes and this returns false.
     bool AppendRegistrations(const CMFCShowElement& other);
 };
-
-#ifdef SKIN_WIN32_LAYOUT
-// A host built with the platform's own compiler finds every field at the
-// offset that declaration order and 32-bit widths give, the table pointer at 0.
-#include <cstddef>
-#include <type_traits>
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Winvalid-offsetof"
-static_assert(sizeof(void*) == 4 && sizeof(HWND) == 4 && sizeof(HICON) == 4, "32-bit handles");
-static_assert(sizeof(WindowList) == 12 && sizeof(HandleList<HICON>) == 12, "handle list: first, last, end");
-static_assert(sizeof(CShowElement) == 4, "CShowElement: the table pointer only");
-static_assert(offsetof(CMFCShowElement, m_arrRedrawWnd) == 4, "CMFCShowElement::m_arrRedrawWnd");
-static_assert(offsetof(CMFCShowElement, m_arrNotifyWnd) == 16, "CMFCShowElement::m_arrNotifyWnd");
-static_assert(sizeof(CMFCShowElement) == 28, "sizeof(CMFCShowElement)");
-// Slot 0 must destroy the most derived class: every class declares its own.
-#ifdef SKIN_ONE_SLOT_DESTRUCTOR
-static_assert(std::is_same<decltype(&CShowElement::DeletingDestructor), void* (CShowElement::*)(unsigned int)>::value,
-              "CShowElement declares its slot-0 destructor");
-static_assert(std::is_same<decltype(&CMFCShowElement::DeletingDestructor),
-                           void* (CMFCShowElement::*)(unsigned int)>::value,
-              "CMFCShowElement declares its slot-0 destructor");
-#endif
-#pragma GCC diagnostic pop
-#endif
