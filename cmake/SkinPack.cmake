@@ -25,6 +25,7 @@ if(WIN32)
     BINARY_DIR ${skin_host_tools}
     CMAKE_ARGS -DSKIN_HOST_TOOLS_ONLY=ON -DCMAKE_BUILD_TYPE=Release
                -DSKINKIT_BUILT_MODULE=${CMAKE_BINARY_DIR}/skinpak1.dll
+               -DSKINKIT_BUILT_EXE=${CMAKE_BINARY_DIR}/skinkit.exe
     BUILD_COMMAND ${CMAKE_COMMAND} --build ${skin_host_tools} --target ${host_targets}
     BUILD_BYPRODUCTS ${skin_host_tools}/skinpack
     INSTALL_COMMAND ""
