@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "pack_folder.h"
 
 namespace skinkit {
@@ -10,11 +14,24 @@ namespace {
 namespace fs = std::filesystem;
 
 void Stamp(const fs::path& file, std::vector<FileStamp>& stamps) {
+#ifdef _WIN32
+    // The C runtime's file times count whole seconds, and a picture saved
+    // again within the second at the same size would go unseen.
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(file.c_str(), GetFileExInfoStandard, &data)) return;
+    stamps.push_back(FileStamp{file.generic_string(),
+                               std::uintmax_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow,
+                               std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32 |
+                                   data.ftLastWriteTime.dwLowDateTime});
+#else
     std::error_code error;
-    FileStamp stamp{file.generic_string(), fs::file_size(file, error), {}};
+    const std::uintmax_t size = fs::file_size(file, error);
     if (error) return;
-    stamp.changed = fs::last_write_time(file, error);
-    if (!error) stamps.push_back(std::move(stamp));
+    const fs::file_time_type changed = fs::last_write_time(file, error);
+    if (!error)
+        stamps.push_back(FileStamp{file.generic_string(), size,
+                                   static_cast<std::uint64_t>(changed.time_since_epoch().count())});
+#endif
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace skinkit {
 struct FileStamp {
     std::string name;
     std::uintmax_t size = 0;
-    std::filesystem::file_time_type changed{};
+    std::uint64_t changed = 0;  // in the system's own units, at its finest
 
     friend bool operator==(const FileStamp& a, const FileStamp& b) {
         return a.name == b.name && a.size == b.size && a.changed == b.changed;

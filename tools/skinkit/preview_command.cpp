@@ -8,8 +8,8 @@
 
 #include "commands.h"
 #include "pack_kind.h"
-#include "pack_watch.h"
 #if SKINKIT_PAINTS
+#include "pack_watch.h"
 #include "preview_paint.h"
 #endif
 #ifdef _WIN32
@@ -23,6 +23,8 @@ namespace skinkit {
 namespace {
 
 namespace fs = std::filesystem;
+
+#if SKINKIT_PAINTS
 using Clock = std::chrono::steady_clock;
 
 constexpr auto kPollEvery = std::chrono::milliseconds(300);
@@ -32,7 +34,6 @@ long long MillisecondsSince(Clock::time_point start) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
 }
 
-#if SKINKIT_PAINTS
 volatile std::sig_atomic_t g_stop = 0;
 void Stop(int) { g_stop = 1; }
 
