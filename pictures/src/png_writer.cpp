@@ -1,46 +1,40 @@
 #include "pictures/png_writer.h"
 
-#include <png.h>
-
-#include <csetjmp>
 #include <cstdio>
 #include <memory>
-#include <vector>
+
+// The one place the encoder is compiled; it writes to memory only, and the
+// files are written here.
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#define STBI_WRITE_NO_STDIO
+#include <stb/stb_image_write.h>
 
 namespace pictures {
+namespace {
+
+void Append(void* context, void* data, int size) {
+    const auto* bytes = static_cast<const std::uint8_t*>(data);
+    static_cast<Bytes*>(context)->insert(static_cast<Bytes*>(context)->end(), bytes, bytes + size);
+}
+
+}  // namespace
+
+Bytes encodePng(const Image& image) {
+    if (image.empty()) return {};
+    Bytes rgb;
+    rgb.reserve(image.pixels().size() * 3);
+    for (const Pixel& p : image.pixels()) rgb.insert(rgb.end(), {p.c.r, p.c.g, p.c.b});
+    Bytes png;
+    if (stbi_write_png_to_func(&Append, &png, image.width(), image.height(), 3, rgb.data(), image.width() * 3) == 0)
+        return {};
+    return png;
+}
 
 bool writePng(const std::string& path, const Image& image) {
+    const Bytes png = encodePng(image);
+    if (png.empty()) return false;
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"), &std::fclose);
-    if (!file) return false;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
-    if (info == nullptr) {
-        png_destroy_write_struct(&png, nullptr);
-        return false;
-    }
-    std::vector<png_byte> row(static_cast<std::size_t>(image.width()) * 3);
-    // libpng reports its errors by jumping back here.
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        return false;
-    }
-    png_init_io(png, file.get());
-    png_set_IHDR(png, info, static_cast<png_uint_32>(image.width()), static_cast<png_uint_32>(image.height()), 8,
-                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const Rgb c = image.rgbAt(x, y);
-            png_byte* p = &row[static_cast<std::size_t>(x) * 3];
-            p[0] = c.r;
-            p[1] = c.g;
-            p[2] = c.b;
-        }
-        png_write_row(png, row.data());
-    }
-    png_write_end(png, info);
-    png_destroy_write_struct(&png, &info);
-    return std::fflush(file.get()) == 0;
+    return file && std::fwrite(png.data(), 1, png.size(), file.get()) == png.size() && std::fflush(file.get()) == 0;
 }
 
 }  // namespace pictures

@@ -1,8 +1,7 @@
 #pragma once
-// Reads the pictures the preview writes, PNG and BMP alike, with the same
-// code in every build, so that the same comparison runs everywhere. The BMP
-// decoder shares nothing with pictures/, whose writer made the files: it is
-// a second opinion on them.
+// Reads the pictures the preview writes with the same code in every build,
+// so that the same comparison runs everywhere. The decoder is stb_image's
+// own, compiled here apart from pictures/, whose writer made the files.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -18,9 +17,7 @@ struct Image {
 // Any PNG up to 16384 pixels a side, as RGB (an alpha channel is dropped).
 // False with a reason for anything malformed.
 bool DecodePng(const std::vector<std::uint8_t>& bytes, Image* image, std::string* error);
-// 24 or 32 bits per pixel, uncompressed, either row order.
-bool DecodeBmp(const std::vector<std::uint8_t>& bytes, Image* image, std::string* error);
-// Either format, told by its first bytes; the error names the file.
+// The error names the file.
 bool ReadImageFile(const std::string& path, Image* image, std::string* error);
 
 }  // namespace preview_test

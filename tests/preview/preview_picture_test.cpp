@@ -108,7 +108,7 @@ TEST(PreviewPictureFile, WrittenPictureReadsBackPixelForPixel) {
     canvas.Put(0, 2, 0x0000FF);
     canvas.Put(6, 2, 0xFFFFFF);
     const std::string path = preview::WritePicture(".", "preview-file-test", canvas);
-    ASSERT_FALSE(path.empty()) << "cannot write " << preview::PictureExtension() << " into the test's folder";
+    ASSERT_FALSE(path.empty()) << "cannot write a PNG into the test's folder";
 
     Image image;
     std::string error;

@@ -2,7 +2,6 @@
 //
 //   skinpreview [--module PATH] --out DIR      paint the hall and tree faces into
 //                                              DIR/hall.png and DIR/tree.png
-//                                              (.bmp in the Windows build)
 //   skinpreview [--module PATH] --json hall|tree
 //                                              print every field of a face
 #include <cstdio>

@@ -15,4 +15,13 @@ int Diff(const std::filesystem::path& a, const std::filesystem::path& b);
 int Keys();
 int Catalogue();
 
+struct PreviewRequest {
+    std::filesystem::path pack;    // a pack folder, or a module of either build
+    std::filesystem::path output;  // the folder that gets hall.png, tree.png and contact.png
+    std::filesystem::path module;  // the shipped module a folder's module is made from; empty: found
+    bool watch = false;
+    int repaints = 0;  // with watch, how many changes to paint before ending; 0: until Ctrl-C
+};
+int Preview(const PreviewRequest& request);
+
 }  // namespace skinkit

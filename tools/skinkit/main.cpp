@@ -1,8 +1,9 @@
 // skinkit: the skin author's tool. `new` starts a pack folder from an
 // existing pack, `check` names every problem that would keep a folder from
 // making a module, `build` makes the module, `unpack` takes one apart again
-// and `diff` says what differs between two packs; `keys` lists what a values
-// file may hold and `catalogue` the pictures.
+// and `diff` says what differs between two packs; `preview` paints a pack as
+// the client shows it; `keys` lists what a values file may hold and
+// `catalogue` the pictures.
 #include <CLI/CLI.hpp>
 
 #include "commands.h"
@@ -23,7 +24,7 @@ fs::path DefaultSource() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app{"The skin author's tool: make, check, build, unpack and compare skin packs"};
+    CLI::App app{"The skin author's tool: make, check, build, unpack, compare and preview skin packs"};
     app.require_subcommand(1);
     // A path that starts with a slash is a path, on Windows too.
     app.allow_windows_style_options(false);
@@ -55,6 +56,20 @@ int main(int argc, char** argv) {
     diff->add_option("a", left, "a pack folder or module")->required()->check(CLI::ExistingPath);
     diff->add_option("b", right, "another")->required()->check(CLI::ExistingPath);
 
+    skinkit::PreviewRequest look;
+    CLI::App* preview = app.add_subcommand(
+        "preview", "paint a pack's hall and tree as the client does, from its own module, and a contact sheet");
+    preview->add_option("pack", look.pack, "the pack folder, or a pack's module (<name>.dll, or lib<name>.so)")
+        ->required();
+    preview->add_option("-o,--output", look.output, "the folder to write hall.png, tree.png and contact.png into")
+        ->required();
+    preview->add_option("--module", look.module, "the shipped module a folder's module is made from");
+    CLI::Option* watch =
+        preview->add_flag("--watch", look.watch, "paint again whenever the pack changes, until Ctrl-C");
+    preview->add_option("--repaints", look.repaints, "with --watch: end after this many changes, painted or not")
+        ->check(CLI::PositiveNumber)
+        ->needs(watch);
+
     CLI::App* keys = app.add_subcommand("keys", "print every key of pack.toml as a Markdown table");
     CLI::App* pictures =
         app.add_subcommand("catalogue", "print every picture of a pack, its form and where the host paints it");
@@ -66,5 +81,6 @@ int main(int argc, char** argv) {
     if (check->parsed()) return skinkit::Check(checkFolder);
     if (build->parsed()) return skinkit::Build(buildFolder, buildOutput, module);
     if (unpack->parsed()) return skinkit::Unpack(unpackModule, unpackFolder);
+    if (preview->parsed()) return skinkit::Preview(look);
     return skinkit::Diff(left, right);
 }

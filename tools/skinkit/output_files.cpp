@@ -12,30 +12,52 @@ fs::path Beside(const fs::path& target, int attempt) {
     return target.parent_path() / ("." + target.filename().string() + ".new" + std::to_string(attempt));
 }
 
-}  // namespace
-
-bool WriteWholeFile(const fs::path& target, const std::vector<std::uint8_t>& bytes, std::string& why) {
+// Writes `bytes` under a free name beside `target` and returns it; empty, with the reason, on failure.
+fs::path Stage(const fs::path& target, const std::vector<std::uint8_t>& bytes, std::string& why) {
     std::error_code error;
     if (fs::is_directory(target, error)) {
         why = target.string() + " is a folder";
-        return false;
+        return {};
     }
     fs::path staging;
     for (int attempt = 1; staging.empty() && attempt <= 100; ++attempt)
         if (!fs::exists(Beside(target, attempt), error)) staging = Beside(target, attempt);
     if (staging.empty()) {
         why = "cannot find a free name beside " + target.string();
-        return false;
+        return {};
     }
     if (!kit::WriteFileBytes(staging, bytes.data(), bytes.size(), why)) {
         fs::remove(staging, error);
-        return false;
+        return {};
     }
-    fs::rename(staging, target, error);
-    if (error) {
-        why = "cannot replace " + target.string() + ": " + error.message();
-        fs::remove(staging, error);
-        return false;
+    return staging;
+}
+
+}  // namespace
+
+bool WriteWholeFile(const fs::path& target, const std::vector<std::uint8_t>& bytes, std::string& why) {
+    return WriteWholeFiles(target.parent_path(), {{target.filename().string(), bytes}}, why);
+}
+
+bool WriteWholeFiles(const fs::path& folder, const std::vector<NamedFile>& files, std::string& why) {
+    std::vector<fs::path> staged;
+    std::error_code error;
+    for (const NamedFile& file : files) {
+        staged.push_back(Stage(folder / file.first, file.second, why));
+        if (staged.back().empty()) {
+            for (const fs::path& done : staged)
+                if (!done.empty()) fs::remove(done, error);
+            return false;
+        }
+    }
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const fs::path target = folder / files[i].first;
+        fs::rename(staged[i], target, error);
+        if (error) {
+            why = "cannot replace " + target.string() + ": " + error.message();
+            for (std::size_t k = i; k < staged.size(); ++k) fs::remove(staged[k], error);
+            return false;
+        }
     }
     return true;
 }

@@ -5,7 +5,6 @@
 #endif
 
 namespace skinkit {
-namespace {
 
 namespace fs = std::filesystem;
 
@@ -24,8 +23,6 @@ fs::path OwnFolder() {
     return error ? fs::path() : self.parent_path();
 #endif
 }
-
-}  // namespace
 
 std::vector<fs::path> ShippedModulePlaces() {
     std::vector<fs::path> places;

@@ -5,6 +5,9 @@
 
 namespace skinkit {
 
+// The folder skinkit itself is in; empty where it cannot be told.
+std::filesystem::path OwnFolder();
+
 // Where skinkit looks for it, first to last: beside skinkit itself, then in
 // the build tree that made skinkit.
 std::vector<std::filesystem::path> ShippedModulePlaces();
