@@ -28,8 +28,8 @@ public:
         if (!data) return false;
         const auto info = dib::readAt<dib::InfoHeader>(data->data(), data->size(), 0);
         if (!info || info->size < sizeof *info) return Report(std::string("bitmap ") + entry.name + ": no DIB header");
-        const std::uint64_t table = info->bitCount <= 8 && info->clrUsed == 0 ? 1u << info->bitCount : info->clrUsed;
-        const std::uint64_t bitsOffset = sizeof(dib::FileHeader) + info->size + table * sizeof(dib::RgbQuad);
+        const std::uint64_t bitsOffset =
+            sizeof(dib::FileHeader) + info->size + dib::colourTableEntries(*info) * sizeof(dib::RgbQuad);
         const std::uint64_t fileSize = sizeof(dib::FileHeader) + data->size();
         if (bitsOffset > fileSize || fileSize > UINT32_MAX)
             return Report(std::string("bitmap ") + entry.name + ": the colour table runs past the data");

@@ -10,11 +10,6 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-std::uint64_t TableEntries(const dib::InfoHeader& info) {
-    if (info.bitCount > 8) return info.clrUsed;
-    return info.clrUsed != 0 ? info.clrUsed : 1u << info.bitCount;
-}
-
 bool CheckBitmap(const Bytes& bytes, const catalogue::Entry& entry, std::string& why) {
     const std::optional<pictures::BitmapHeaders> headers = pictures::readBitmapHeaders(bytes, why);
     if (!headers || headers->info.size != sizeof(dib::InfoHeader)) {
@@ -33,8 +28,8 @@ bool CheckBitmap(const Bytes& bytes, const catalogue::Entry& entry, std::string&
               " uncompressed in one plane";
         return false;
     }
-    if (TableEntries(info) != static_cast<std::uint64_t>(entry.tableEntries)) {
-        why = std::to_string(TableEntries(info)) + " colour table entries, want " + std::to_string(entry.tableEntries);
+    if (dib::colourTableEntries(info) != static_cast<std::uint64_t>(entry.tableEntries)) {
+        why = std::to_string(dib::colourTableEntries(info)) + " colour table entries, want " + std::to_string(entry.tableEntries);
         return false;
     }
     const std::uint64_t pixels = dib::rowStride(info.width, info.bitCount) * static_cast<std::uint64_t>(info.height);

@@ -74,10 +74,10 @@ std::optional<DibLayout> checkInfoHeader(const dib::InfoHeader& h, std::int64_t 
         if (h.clrUsed > full)
             return refuse<Layout>(why, "colour table of " + std::to_string(h.clrUsed) + " entries exceeds " +
                                            std::to_string(full) + " for " + std::to_string(bits) + " bits per pixel");
-        layout.colours = h.clrUsed == 0 ? full : h.clrUsed;
     } else if (h.clrUsed != 0) {
         return refuse<Layout>(why, "colour table given for " + std::to_string(bits) + " bits per pixel");
     }
+    layout.colours = dib::colourTableEntries(h);
     layout.colourBytes = dib::rowStride(static_cast<std::uint64_t>(h.width), bits) * static_cast<std::uint64_t>(rows);
     return layout;
 }

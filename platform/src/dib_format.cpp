@@ -1,5 +1,6 @@
 #include "dib_format.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 
@@ -95,8 +96,9 @@ bool ParseDibHeader(const std::uint8_t* data, std::size_t size, bool iconImage, 
     }
     if (rows == 0 || static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(rows) > kMaxPixels) return false;
 
-    std::uint32_t tableEntries = header->clrUsed > 256 ? 256 : header->clrUsed;
-    if (tableEntries == 0 && bitCount <= 8) tableEntries = 1u << bitCount;
+    // The loaders read no more than 256 entries, whatever the header says.
+    const std::uint32_t tableEntries =
+        static_cast<std::uint32_t>(std::min<std::uint64_t>(dib::colourTableEntries(*header), 256));
     std::vector<RGBQUAD> colors;
     colors.reserve(tableEntries);
     for (std::uint32_t i = 0; i < tableEntries; ++i) {

@@ -91,6 +91,14 @@ constexpr std::uint64_t rowStride(std::uint64_t width, std::uint64_t bitCount) {
     return (width * bitCount + 31) / 32 * 4;
 }
 
+// Entries in the colour table after a DIB header: clrUsed where it is given,
+// else the full table at 8 bits or fewer and none above. Nothing here holds
+// clrUsed to the depth; the readers that take a picture do.
+constexpr std::uint64_t colourTableEntries(const InfoHeader& header) {
+    if (header.clrUsed != 0 || header.bitCount > 8) return header.clrUsed;
+    return std::uint64_t{1} << header.bitCount;
+}
+
 // The T stored at `offset` of data[0, size), or nothing when it does not lie
 // wholly inside.
 template <class T>
