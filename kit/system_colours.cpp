@@ -1,43 +1,25 @@
 #include "system_colours.h"
 
-#include <iterator>
+#include "system_colour_table.h"
 
 namespace kit {
-namespace {
-
-// By index; index 25 has no name of its own.
-constexpr std::string_view kNames[] = {
-    "COLOR_SCROLLBAR",       "COLOR_BACKGROUND",    "COLOR_ACTIVECAPTION",
-    "COLOR_INACTIVECAPTION", "COLOR_MENU",          "COLOR_WINDOW",
-    "COLOR_WINDOWFRAME",     "COLOR_MENUTEXT",      "COLOR_WINDOWTEXT",
-    "COLOR_CAPTIONTEXT",     "COLOR_ACTIVEBORDER",  "COLOR_INACTIVEBORDER",
-    "COLOR_APPWORKSPACE",    "COLOR_HIGHLIGHT",     "COLOR_HIGHLIGHTTEXT",
-    "COLOR_BTNFACE",         "COLOR_BTNSHADOW",     "COLOR_GRAYTEXT",
-    "COLOR_BTNTEXT",         "COLOR_INACTIVECAPTIONTEXT", "COLOR_BTNHIGHLIGHT",
-    "COLOR_3DDKSHADOW",      "COLOR_3DLIGHT",       "COLOR_INFOTEXT",
-    "COLOR_INFOBK",          "",                    "COLOR_HOTLIGHT",
-    "COLOR_GRADIENTACTIVECAPTION", "COLOR_GRADIENTINACTIVECAPTION", "COLOR_MENUHILIGHT",
-    "COLOR_MENUBAR",
-};
-
-}  // namespace
 
 std::optional<int> SystemColourIndex(std::string_view name) {
     if (name.empty()) return std::nullopt;
-    for (int i = 0; i < static_cast<int>(std::size(kNames)); ++i)
-        if (kNames[i] == name) return i;
+    for (int i = 0; i < catalogue::kSystemColourCount; ++i)
+        if (catalogue::kSystemColours[i].name == name) return i;
     return std::nullopt;
 }
 
 std::string_view SystemColourName(int index) {
-    if (index < 0 || index >= static_cast<int>(std::size(kNames))) return {};
-    return kNames[index];
+    if (index < 0 || index >= catalogue::kSystemColourCount) return {};
+    return catalogue::kSystemColours[index].name;
 }
 
 std::vector<std::string_view> SystemColourNames() {
     std::vector<std::string_view> names;
-    for (std::string_view name : kNames)
-        if (!name.empty()) names.push_back(name);
+    for (const catalogue::SystemColour& colour : catalogue::kSystemColours)
+        if (!colour.name.empty()) names.push_back(colour.name);
     return names;
 }
 
