@@ -1,5 +1,6 @@
 #include "keys_table.h"
 
+#include "derive_recipe.h"
 #include "pack_keys.h"
 #include "skin_values.h"
 
@@ -27,6 +28,9 @@ std::string KeysTable() {
         " characters; the module is `<name>.dll` | the module's name and its debugger text |\n";
     for (const PackKey& key : PackKeys())
         table += "| `" + std::string(key.table) + "." + key.key + "` | " + Takes(key) + " | `" + key.field + "` |\n";
+    for (const DeriveKey& key : DeriveKeys())
+        table += "| `" + std::string(kDeriveTable) + "." + key.key + "` | " + key.takes +
+                 " | nothing of the module: the recipe `skinkit derive` made the pack with |\n";
     return table;
 }
 

@@ -6,9 +6,11 @@
 #include <toml++/toml.h>
 
 #include "colour_text.h"
+#include "derive_table.h"
 #include "file_bytes.h"
 #include "nearest_name.h"
 #include "pack_keys.h"
+#include "toml_place.h"
 #include "values_screen.h"
 
 namespace kit {
@@ -27,9 +29,14 @@ public:
         std::vector<std::string_view> topLevel{"name"};
         for (const PackKey& key : PackKeys())
             if (tables.insert(key.table).second) topLevel.push_back(key.table);
+        // The recipe a derived pack was made with, which makes no part of its module.
+        topLevel.push_back(kDeriveTable);
         for (auto&& [name, node] : root) {
             if (name.str() == "name") continue;
-            if (!tables.count(std::string(name.str()))) {
+            if (name.str() == kDeriveTable) {
+                DeriveRecipe recipe;
+                ReadDeriveTable(node, shownAs_, recipe, problems_);
+            } else if (!tables.count(std::string(name.str()))) {
                 Report(name.source(), "unknown table or key \"" + std::string(name.str()) + "\"" +
                                           DidYouMean(name.str(), topLevel));
             } else if (!node.is_table()) {
@@ -135,12 +142,7 @@ private:
     static std::string Named(const PackKey& key) { return std::string(key.table) + "." + key.key; }
 
     void Report(const toml::source_region& where, std::string message) {
-        Problem problem{shownAs_, 0, 0, std::move(message)};
-        if (where.begin.line > 0) {
-            problem.line = static_cast<int>(where.begin.line);
-            problem.column = static_cast<int>(where.begin.column);
-        }
-        problems_.push_back(std::move(problem));
+        problems_.push_back(ProblemAt(shownAs_, where, std::move(message)));
     }
 
     const std::string& shownAs_;
@@ -204,9 +206,7 @@ void ReadPackValuesText(std::string_view text, const std::string& shownAs, skin:
     try {
         root = toml::parse(screened, shownAs);
     } catch (const toml::parse_error& error) {
-        const toml::source_position at = error.source().begin;
-        problems.push_back(Problem{shownAs, static_cast<int>(at.line), static_cast<int>(at.column),
-                                   std::string(error.description())});
+        problems.push_back(ProblemAt(shownAs, error.source(), std::string(error.description())));
         return;
     }
     Reader(shownAs, values, problems).Read(root);
