@@ -1,7 +1,9 @@
 #include "pack_rename.h"
 
+#include <cstring>
 #include <toml++/toml.h>
 
+#include "pack_values.h"
 #include "problems.h"
 
 namespace kit {
@@ -35,6 +37,14 @@ bool RenamePackValues(const std::string& text, const std::string& name, std::str
         return false;
     }
     renamed = text.substr(0, open) + "\"" + name + "\"" + text.substr(close + 1);
+    return true;
+}
+
+bool RenamePackBlock(skin::SkinValues& values, const std::string& name, std::string& why) {
+    std::string moduleName;
+    if (!ModuleNameFor(name, moduleName, why)) return false;
+    std::memset(values.moduleName, 0, sizeof values.moduleName);
+    std::memcpy(values.moduleName, moduleName.c_str(), moduleName.size());
     return true;
 }
 

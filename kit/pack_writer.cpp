@@ -7,9 +7,11 @@
 
 namespace kit {
 
-bool WritePackFolder(const std::filesystem::path& folder, const PackContents& pack, std::string& why) {
+bool WritePackFolder(const std::filesystem::path& folder, const PackContents& pack, std::string& why,
+                     const std::string& valuesTail) {
     std::string text;
     if (!PackValuesText(pack.values, text, why)) return false;
+    if (!valuesTail.empty()) text += "\n" + valuesTail;
     if (!WriteFileBytes(folder / kValuesFile, text.data(), text.size(), why)) return false;
     std::error_code error;
     const std::filesystem::path pictures = folder / kPicturesFolder;

@@ -1,7 +1,9 @@
 #pragma once
 // skinkit's commands; each returns the process's exit status: 0 done, 1 the
 // pack has problems (each printed on its own line) or the command failed.
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace skinkit {
@@ -23,5 +25,16 @@ struct PreviewRequest {
     int repaints = 0;  // with watch, how many changes to paint before ending; 0: until Ctrl-C
 };
 int Preview(const PreviewRequest& request);
+
+// What `derive` is told besides its source and target: a file holding a
+// [derive] table, and the options that override its keys.
+struct DeriveOptions {
+    std::filesystem::path table;
+    std::optional<std::int64_t> hue, saturation;
+    std::optional<std::string> lightness;
+    std::optional<bool> resolveSystem;
+};
+int Derive(const std::filesystem::path& from, const std::filesystem::path& folder, const std::string& name,
+           const DeriveOptions& options);
 
 }  // namespace skinkit

@@ -2,8 +2,8 @@
 // existing pack, `check` names every problem that would keep a folder from
 // making a module, `build` makes the module, `unpack` takes one apart again
 // and `diff` says what differs between two packs; `preview` paints a pack as
-// the client shows it; `keys` lists what a values file may hold and
-// `catalogue` the pictures.
+// the client shows it; `derive` makes a colour variant of a pack; `keys`
+// lists what a values file may hold and `catalogue` the pictures.
 #include <CLI/CLI.hpp>
 
 #include "commands.h"
@@ -24,7 +24,7 @@ fs::path DefaultSource() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app{"The skin author's tool: make, check, build, unpack, compare and preview skin packs"};
+    CLI::App app{"The skin author's tool: make, check, build, unpack, compare, preview and recolour skin packs"};
     app.require_subcommand(1);
     // A path that starts with a slash is a path, on Windows too.
     app.allow_windows_style_options(false);
@@ -69,6 +69,25 @@ int main(int argc, char** argv) {
     preview->add_option("--repaints", look.repaints, "with --watch: end after this many changes, painted or not")
         ->check(CLI::PositiveNumber)
         ->needs(watch);
+    fs::path deriveFrom, deriveFolder;
+    std::string deriveName;
+    skinkit::DeriveOptions recipe;
+    std::int64_t hue = 0, saturation = 100;
+    std::string lightness;
+    bool resolveSystem = false;
+    CLI::App* derive = app.add_subcommand("derive", "make a pack folder with every colour of a pack transformed");
+    derive->add_option("from", deriveFrom, "the pack folder or pack module to recolour")->required();
+    derive->add_option("-o,--output", deriveFolder, "the folder to make; it may exist only if empty")->required();
+    derive->add_option("--name", deriveName, "the new pack's name, which names its module (<name>.dll)")->required();
+    derive->add_option("--table", recipe.table, "a TOML file whose [derive] table gives the transform; "
+                                                "the options below override its keys");
+    CLI::Option* hueOption = derive->add_option("--hue", hue, "degrees to turn every hue by, any integer");
+    CLI::Option* saturationOption =
+        derive->add_option("--saturation", saturation, "percent to scale saturation by, 0 to 400 (100 keeps it)");
+    CLI::Option* lightnessOption = derive->add_option(
+        "--lightness", lightness, "a lightness curve \"IN:OUT,IN:OUT,...\", 0 to 255, such as \"0:255,255:0\"");
+    CLI::Option* resolveOption = derive->add_flag(
+        "--resolve-system", resolveSystem, "make system colours the default scheme's colours, transformed");
 
     CLI::App* keys = app.add_subcommand("keys", "print every key of pack.toml as a Markdown table");
     CLI::App* pictures =
@@ -82,5 +101,12 @@ int main(int argc, char** argv) {
     if (build->parsed()) return skinkit::Build(buildFolder, buildOutput, module);
     if (unpack->parsed()) return skinkit::Unpack(unpackModule, unpackFolder);
     if (preview->parsed()) return skinkit::Preview(look);
+    if (derive->parsed()) {
+        if (hueOption->count() > 0) recipe.hue = hue;
+        if (saturationOption->count() > 0) recipe.saturation = saturation;
+        if (lightnessOption->count() > 0) recipe.lightness = lightness;
+        if (resolveOption->count() > 0) recipe.resolveSystem = resolveSystem;
+        return skinkit::Derive(deriveFrom, deriveFolder, deriveName, recipe);
+    }
     return skinkit::Diff(left, right);
 }

@@ -1,7 +1,5 @@
 #include "new_pack.h"
 
-#include <cstring>
-
 #include "file_bytes.h"
 #include "output_files.h"
 #include "pack_folder.h"
@@ -34,16 +32,14 @@ bool CopyFolder(const fs::path& staging, const fs::path& from, const std::string
 }
 
 // A module is unpacked under the new name.
-bool UnpackModule(const fs::path& staging, const fs::path& from, const std::string& moduleName, std::string& why) {
+bool UnpackModule(const fs::path& staging, const fs::path& from, const std::string& name, std::string& why) {
     kit::PackContents pack;
     kit::Problems problems;
     if (!ReadPack(from, pack, problems)) {
         why = problems.front().Text();
         return false;
     }
-    std::memset(pack.values.moduleName, 0, sizeof pack.values.moduleName);
-    std::memcpy(pack.values.moduleName, moduleName.c_str(), moduleName.size());
-    return kit::WritePackFolder(staging, pack, why);
+    return kit::RenamePackBlock(pack.values, name, why) && kit::WritePackFolder(staging, pack, why);
 }
 
 }  // namespace
@@ -56,7 +52,7 @@ bool NewPack(const fs::path& target, const std::string& name, const fs::path& fr
     return MakeWholeFolder(
         target,
         [&](const fs::path& staging, std::string& why) {
-            return fromModule ? UnpackModule(staging, from, moduleName, why) : CopyFolder(staging, from, name, why);
+            return fromModule ? UnpackModule(staging, from, name, why) : CopyFolder(staging, from, name, why);
         },
         why);
 }
