@@ -207,6 +207,17 @@ TEST(PackValues, EveryProblemIsReportedWithItsPlace) {
         {"non-ASCII outside a comment", WithLine("\"headpic\"", "\"t\xC3\xAAte\""),
          {"pack.toml:50:19: the character U+00EA: outside comments a values file is ASCII"}},
         {"non-ASCII in comments, a byte order mark", "\xEF\xBB\xBF# \xE7\x9A\xAE\xE8\x82\xA4\n" + DefaultPack(), {}},
+        {"the recipe of a derived pack",
+         DefaultPack() + "\n[derive]\nhue = -30\nsaturation = 400\nlightness = [[0, 20], [255, 235]]\n"
+                         "resolve_system = true\n",
+         {}},
+        {"a misspelt recipe", DefaultPack() + "\n[drive]\nhue = 20\n",
+         {"pack.toml:63:2: unknown table or key \"drive\"; did you mean \"derive\"?"}},
+        {"a recipe that is not a table", "derive = 20\n" + DefaultPack(),
+         {"pack.toml:1:10: \"derive\" must be a table ([derive])"}},
+        {"a recipe out of range", DefaultPack() + "\n[derive]\nhue = 20\nsaturation = 500\nlightness = [[9, 0]]\n",
+         {"pack.toml:65:14: derive.saturation is 500: a saturation is from 0 to 400 percent (100 keeps it)",
+          "pack.toml:66:13: derive.lightness: a lightness curve needs two points or more, IN:OUT each"}},
     };
     for (const auto& row : rows) EXPECT_EQ(row.expected, Read(row.text)) << row.what;
 }
