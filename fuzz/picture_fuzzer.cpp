@@ -1,15 +1,17 @@
 // What a skin author gives as a picture: a .bmp, an .ico or a PNG from any
 // program. The first byte picks a picture of the catalogue (each icon image
 // is one); the rest goes to the .bmp reader, the .ico reader and the PNG
-// conversion for that picture. What is refused must say why; what is taken
-// must write out and read back as it was taken, a converted PNG showing as
-// the PNG does.
+// conversion for that picture, and is recoloured as `skinkit derive` does.
+// What is refused must say why; what is taken must write out and read back
+// as it was taken, a converted PNG showing as the PNG does, a recoloured
+// picture in the form it had.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "pack_recolour.h"
 #include "picture_check.h"
 #include "pictures/dib_reader.h"
 #include "pictures/png_reader.h"
@@ -88,6 +90,44 @@ void Png(const Bytes& png, const Target& target) {
     Require(pictures::toImage(*icon) == Expected(png, true), "a converted icon image shows otherwise");
 }
 
+// Size, depth, table length, and indices where there is a table: what
+// recolouring must keep.
+struct Form {
+    int width, height, bits;
+    std::size_t table;
+    std::vector<std::uint32_t> indices;
+    std::vector<bool> mask;
+
+    explicit Form(const pictures::StoredPixels& p, std::vector<bool> m = {})
+        : width(p.width), height(p.height), bits(p.bits), table(p.table.size()),
+          indices(p.bits <= 8 ? p.values : std::vector<std::uint32_t>{}), mask(std::move(m)) {}
+    bool operator==(const Form& o) const {
+        return width == o.width && height == o.height && bits == o.bits && table == o.table &&
+               indices == o.indices && mask == o.mask;
+    }
+};
+
+std::vector<Form> Forms(const Bytes& file) {
+    std::string why;
+    std::vector<Form> forms;
+    if (const auto bitmap = pictures::readBitmapFile(file, why)) forms.emplace_back(*bitmap);
+    if (const auto icon = pictures::readIconFile(file, why))
+        for (const pictures::IconPixels& image : *icon) forms.emplace_back(image.colours, image.transparent);
+    return forms;
+}
+
+void Recolour(const Bytes& file) {
+    static const kit::ColourTransform transform{150, 250, {{0, 255}, {100, 30}, {255, 0}}};
+    Bytes recoloured = file;
+    kit::RecolourCounts counts;
+    std::string why;
+    if (!kit::RecolourPicture(recoloured, transform, counts, why)) {
+        Require(!why.empty() && recoloured == file, "a picture not recoloured without a reason, or changed");
+        return;
+    }
+    Require(recoloured.size() == file.size() && Forms(recoloured) == Forms(file), "a recoloured picture changed form");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -96,6 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Bytes file(data + 1, data + size);
     Bitmap(file);
     Icon(file);
+    Recolour(file);
     Png(file, targets[data[0] % targets.size()]);
     return 0;
 }

@@ -46,7 +46,12 @@ bool RecolourDib(Bytes& bytes, std::uint64_t header, std::uint64_t end, std::opt
     const std::uint64_t width = info->width > 0 ? static_cast<std::uint64_t>(info->width) : 0;
     const std::uint64_t rows = static_cast<std::uint64_t>(std::llabs(info->height)) / (bits ? 1 : 2);
     const std::uint64_t stride = dib::rowStride(width, depth);
-    const std::uint64_t pixels = bits ? *bits : table + entries * sizeof(dib::RgbQuad);
+    const std::uint64_t tableEnd = table + entries * sizeof(dib::RgbQuad);
+    const std::uint64_t pixels = bits ? *bits : tableEnd;
+    if (pixels < tableEnd) {
+        why = "its pixels at offset " + std::to_string(pixels) + " overlap its header and colour table";
+        return false;
+    }
     if (width == 0 || rows == 0 || pixels > end || stride > (end - pixels) / rows) {
         why = "its " + SizeText(info->width, static_cast<std::int64_t>(rows)) + " pixels at offset " +
               std::to_string(pixels) + " run past the data";
@@ -68,8 +73,10 @@ bool RecolourIcon(Bytes& bytes, const ColourTransform& transform, RecolourCounts
         const std::string image = "image " + std::to_string(i + 1);
         const std::optional<dib::IconDirEntry> entry = dib::readAt<dib::IconDirEntry>(
             bytes.data(), bytes.size(), sizeof *dir + i * sizeof(dib::IconDirEntry));
-        if (!entry || entry->imageOffset > bytes.size() || entry->bytesInRes > bytes.size() - entry->imageOffset) {
-            why = image + " lies outside the file";
+        const std::uint64_t directoryEnd = sizeof *dir + std::uint64_t{dir->count} * sizeof(dib::IconDirEntry);
+        if (!entry || entry->imageOffset < directoryEnd || entry->imageOffset > bytes.size() ||
+            entry->bytesInRes > bytes.size() - entry->imageOffset) {
+            why = image + " lies outside the file or inside its directory";
             return false;
         }
         if (!RecolourDib(bytes, entry->imageOffset, std::uint64_t{entry->imageOffset} + entry->bytesInRes,
@@ -87,9 +94,14 @@ bool RecolourPicture(Bytes& file, const ColourTransform& transform, RecolourCoun
     Bytes bytes = file;
     RecolourCounts more = counts;
     const std::optional<dib::FileHeader> bitmap = dib::readAt<dib::FileHeader>(bytes.data(), bytes.size(), 0);
-    const bool made = bitmap && std::memcmp(bitmap->magic, "BM", 2) == 0
-                          ? RecolourDib(bytes, sizeof *bitmap, bytes.size(), bitmap->bitsOffset, transform, more, why)
-                          : RecolourIcon(bytes, transform, more, why);
+    bool made = false;
+    if (bitmap && std::memcmp(bitmap->magic, "BM", 2) == 0) {
+        // Copied out of the packed header, which no reference may bind to.
+        const std::uint64_t bits = bitmap->bitsOffset;
+        made = RecolourDib(bytes, sizeof *bitmap, bytes.size(), bits, transform, more, why);
+    } else {
+        made = RecolourIcon(bytes, transform, more, why);
+    }
     if (!made) return false;
     file = std::move(bytes);
     counts = more;

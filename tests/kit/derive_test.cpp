@@ -125,7 +125,8 @@ TEST(RecolourPicture, AFileCutOrOutOfFormIsRefusedAndLeftAsItWas) {
          "its colour table of 65535 entries runs past the data"},
         {"16 bits per pixel", patched(28, {16}), "compressed or at 16 bits per pixel: only 1, 4, 8, 24 and 32 uncompressed"},
         {"a header past its own size", patched(14, {0x40, 0, 0, 0}), "no DIB header at offset 14"},
-        {"an icon image past the file", icon, "image 1 lies outside the file"},
+        {"pixels over the header", patched(10, {14}), "its pixels at offset 14 overlap its header and colour table"},
+        {"an icon image past the file", icon, "image 1 lies outside the file or inside its directory"},
         {"neither", {'G', 'I', 'F', '8'}, "not a .bmp or .ico file"},
     };
     for (const auto& row : rows) {
