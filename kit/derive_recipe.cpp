@@ -6,7 +6,6 @@
 #include "file_bytes.h"
 #include "nearest_name.h"
 #include "toml_place.h"
-#include "values_screen.h"
 
 namespace kit {
 namespace {
@@ -175,20 +174,14 @@ void ReadDeriveTable(const toml::node& node, const std::string& shownAs, DeriveR
 void ReadDeriveFile(const std::filesystem::path& path, const std::string& shownAs, DeriveRecipe& recipe,
                     Problems& problems) {
     Bytes bytes;
-    std::string why, screened;
+    std::string why;
     if (!ReadFileBytes(path, bytes, why)) {
         problems.push_back(Problem{shownAs, 0, 0, std::filesystem::exists(path) ? "cannot be read" : "missing"});
         return;
     }
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    if (!ScreenValuesText(text, shownAs, screened, problems)) return;
     toml::table root;
-    try {
-        root = toml::parse(screened, shownAs);
-    } catch (const toml::parse_error& error) {
-        problems.push_back(ProblemAt(shownAs, error.source(), std::string(error.description())));
-        return;
-    }
+    if (!ParseValuesToml(text, shownAs, root, problems)) return;
     const toml::node* table = root.get(kDeriveTable);
     if (table == nullptr) {
         problems.push_back(Problem{shownAs, 0, 0, "has no [derive] table"});

@@ -11,7 +11,6 @@
 #include "nearest_name.h"
 #include "pack_keys.h"
 #include "toml_place.h"
-#include "values_screen.h"
 
 namespace kit {
 namespace {
@@ -200,15 +199,8 @@ void ReadPackValues(const std::filesystem::path& path, const std::string& shownA
 void ReadPackValuesText(std::string_view text, const std::string& shownAs, skin::SkinValues& values,
                         Problems& problems) {
     values = EmptyValues();
-    std::string screened;
-    if (!ScreenValuesText(text, shownAs, screened, problems)) return;
     toml::table root;
-    try {
-        root = toml::parse(screened, shownAs);
-    } catch (const toml::parse_error& error) {
-        problems.push_back(ProblemAt(shownAs, error.source(), std::string(error.description())));
-        return;
-    }
+    if (!ParseValuesToml(text, shownAs, root, problems)) return;
     Reader(shownAs, values, problems).Read(root);
 }
 

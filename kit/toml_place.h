@@ -5,6 +5,7 @@
 #include <toml++/toml.h>
 
 #include "problems.h"
+#include "values_screen.h"
 
 namespace kit {
 
@@ -15,6 +16,21 @@ inline Problem ProblemAt(const std::string& file, const toml::source_region& whe
         problem.column = static_cast<int>(where.begin.column);
     }
     return problem;
+}
+
+// Screens a values text and parses it; false, with the problem placed, where
+// either refuses it.
+inline bool ParseValuesToml(std::string_view text, const std::string& shownAs, toml::table& root,
+                            Problems& problems) {
+    std::string screened;
+    if (!ScreenValuesText(text, shownAs, screened, problems)) return false;
+    try {
+        root = toml::parse(screened, shownAs);
+    } catch (const toml::parse_error& error) {
+        problems.push_back(ProblemAt(shownAs, error.source(), std::string(error.description())));
+        return false;
+    }
+    return true;
 }
 
 }  // namespace kit
