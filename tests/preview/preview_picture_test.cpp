@@ -4,6 +4,7 @@
 // the Windows build under Wine.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -118,6 +119,7 @@ TEST(PreviewPictureFile, WrittenPictureReadsBackPixelForPixel) {
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 7; ++x)
             EXPECT_EQ(image.pixels[static_cast<std::size_t>(y) * 7 + x], canvas.At(x, y)) << "pixel " << x << "," << y;
+    std::remove(path.c_str());
 }
 
 }  // namespace
