@@ -79,6 +79,8 @@ bool Client::SwitchTo(const std::string& packFile) {
     // The windows read the new faces from here on; what they cache is made anew.
     PackChanged(windows_);
     pack_.hall->RefreshWindows();
+    // The tree face's windows moved with the rest; its refresh repaints them.
+    pack_.tree->RefreshWindows();
     UnloadSkinPack(old);
     RepaintNow();
     LARGE_INTEGER end;

@@ -100,6 +100,9 @@ void PaintFrame(HWND window, const CCaptionShowElements& caption, const char* st
     StretchBitmap(dc, caption.m_hbmFrameRight, RECT{box.right - m.edge, m.edge, box.right, box.bottom - m.edge});
 
     const RECT title = TitleRow(m, box);
+    // The row is as high as its highest picture; the middle one, stretched,
+    // runs on beneath the shorter ends.
+    StretchBitmap(dc, caption.m_hbmTitleMid, title);
     DrawPiecedBar(dc, title, caption.m_hbmTitleLeft, caption.m_hbmTitleMid, caption.m_hbmTitleRight);
     const int textY = title.top + (m.title - 14) / 2;
     Text(dc, title.left + 57, textY + 1, kTitle, caption.m_clrCaption);

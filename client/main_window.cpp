@@ -120,6 +120,7 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         }
         break;
     case WM_NCPAINT:
+        Seen(window, message);
         if (hall != nullptr) {
             PaintFrame(window, hall->m_caption, StatusText().c_str());
             return 0;
@@ -205,8 +206,16 @@ HWND Child(HINSTANCE instance, const char* kind, HWND parent, int id, const char
                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
 }
 
+// Moves a window only where it is not already: every pane that hears of a
+// change lays the hall out again, and most of those find nothing to do.
 void Place(HWND window, int x, int y, int width, int height) {
-    SetWindowPos(window, nullptr, x, y, std::max(width, 0), std::max(height, 0), SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT now;
+    GetWindowRect(window, &now);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&now), 2);
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    if (now.left == x && now.top == y && now.right - now.left == width && now.bottom - now.top == height) return;
+    SetWindowPos(window, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace

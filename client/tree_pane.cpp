@@ -50,6 +50,26 @@ void Fill(HWND tree) {
         TreeView_Expand(tree, item, TVE_EXPAND);
 }
 
+// The hall tree's icons side by side at the tree's size: as drawn over its
+// background colour, or their masks.
+HBITMAP IconStrip(const CTreeShowElements& face, int count, bool masks) {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP strip = masks ? CreateBitmap(kTreeIcon * count, kTreeIcon, 1, 1, nullptr)
+                          : CreateCompatibleBitmap(screen, kTreeIcon * count, kTreeIcon);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, strip);
+    SetDCBrushColor(dc, masks ? RGB(255, 255, 255) : face.m_clrBack);
+    const RECT all{0, 0, kTreeIcon * count, kTreeIcon};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    for (int i = 0; i < count; ++i)
+        DrawIconEx(dc, i * kTreeIcon, 0, face.m_arrIcon[static_cast<size_t>(i)], kTreeIcon, kTreeIcon, 0, nullptr,
+                   masks ? DI_MASK : DI_NORMAL);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return strip;
+}
+
 }  // namespace
 
 HWND CreateTreePane(HINSTANCE instance, HWND parent) {
@@ -68,8 +88,19 @@ HWND CreateTreePane(HINSTANCE instance, HWND parent) {
 
 void RebuildTreePane(HWND tree) {
     const CTreeShowElements& face = CurrentClient()->Pack().hall->m_tree;
-    HIMAGELIST icons = ImageList_Create(kTreeIcon, kTreeIcon, ILC_COLOR32 | ILC_MASK, kTreeIconCount, 0);
-    for (size_t i = 0; i < face.m_arrIcon.size(); ++i) ImageList_AddIcon(icons, face.m_arrIcon[i]);
+    const int count = static_cast<int>(face.m_arrIcon.size());
+    HIMAGELIST icons = ImageList_Create(kTreeIcon, kTreeIcon, ILC_COLOR24 | ILC_MASK, kTreeIconCount, 0);
+    if (count > 0) {
+        // The icons go in as one strip of pictures and one of masks, drawn on
+        // the tree's own colour. Wine's ImageList_AddIcon keeps a few bytes
+        // for every icon it takes, which a client that switches packs all day
+        // would feel.
+        HBITMAP pictures = IconStrip(face, count, false);
+        HBITMAP masks = IconStrip(face, count, true);
+        ImageList_Add(icons, pictures, masks);
+        DeleteObject(pictures);
+        DeleteObject(masks);
+    }
     HIMAGELIST old = TreeView_SetImageList(tree, icons, TVSIL_NORMAL);
     if (old != nullptr) ImageList_Destroy(old);
     TreeView_SetBkColor(tree, face.m_clrBack);
