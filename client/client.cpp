@@ -31,24 +31,28 @@ Client::~Client() {
 
 void Client::Say(const std::string& text) {
     message_ = text;
+    if (windows_.main != nullptr) InvalidateStatusBar(windows_.main);
+}
+
+void Client::Complain(const std::string& text) {
+    Say(text);
     std::fprintf(stderr, "skinclient: %s\n", text.c_str());
     std::fflush(stderr);
-    if (windows_.main != nullptr) InvalidateStatusBar(windows_.main);
 }
 
 bool Client::Open(const std::string& packFile) {
     std::string why;
     if (!LoadSkinPack(packFile, nullptr, pack_, why)) {
-        Say(why);
+        Complain(why);
         return false;
     }
     if (!CreateHallWindows(instance_, windows_)) {
-        Say("the hall's windows cannot be made (error " + std::to_string(GetLastError()) + ")");
+        Complain("the hall's windows cannot be made (error " + std::to_string(GetLastError()) + ")");
         Close();
         return false;
     }
-    if (!InstallRoomTables(pack_.hall->m_room, why)) Say(why + "; the room shows no tables");
-    if (!RegisterHallWindows(*pack_.hall, *pack_.tree, windows_)) Say("not every window could be registered");
+    if (!InstallRoomTables(pack_.hall->m_room, why)) Complain(why + "; the room shows no tables");
+    if (!RegisterHallWindows(*pack_.hall, *pack_.tree, windows_)) Complain("not every window could be registered");
     PackChanged(windows_);
     ShowWindow(windows_.main, SW_SHOW);
     RepaintNow();
@@ -57,7 +61,7 @@ bool Client::Open(const std::string& packFile) {
 
 bool Client::SwitchTo(const std::string& packFile) {
     if (switching_) {
-        Say(packFile + ": a switch is running; keeping " + pack_.name);
+        Complain(packFile + ": a switch is running; keeping " + pack_.name);
         return false;
     }
     switching_ = true;
@@ -67,7 +71,7 @@ bool Client::SwitchTo(const std::string& packFile) {
     std::string why;
     if (!LoadSkinPack(packFile, pack_.module, next, why)) {
         switching_ = false;
-        Say(why + "; keeping " + pack_.name);
+        Complain(why + "; keeping " + pack_.name);
         return false;
     }
     MoveRegistrations(*next.hall, *pack_.hall, *next.tree, *pack_.tree);
@@ -87,8 +91,10 @@ bool Client::SwitchTo(const std::string& packFile) {
     QueryPerformanceCounter(&end);
     switchMilliseconds_ = Milliseconds(start, end);
     switching_ = false;
-    Say(registered ? "switched " + oldName + " -> " + pack_.name
-                   : "switched to " + pack_.name + ", but not every button window could be registered");
+    if (registered)
+        Say("switched " + oldName + " -> " + pack_.name);
+    else
+        Complain("switched to " + pack_.name + ", but not every button window could be registered");
     return true;
 }
 

@@ -34,8 +34,9 @@ public:
     double LastSwitchMilliseconds() const { return switchMilliseconds_; }
     bool Switching() const { return switching_; }
 
-    // Shown in the status bar and written to the error stream.
+    // Shown in the status bar; a complaint is written to the error stream too.
     void Say(const std::string& text);
+    void Complain(const std::string& text);
 
     // Every WM_FACECHANGED and WM_PAINT a hall window handles, as it handles it.
     std::function<void(HWND, UINT)> messageSeen;

@@ -31,7 +31,7 @@ bool Screenshot() {
     g_client->RepaintNow();
     std::string file, why;
     if (!client::WriteScreenshot(g_client->Windows().main, g_script.screenshot, g_client->Pack().name, file, why)) {
-        g_client->Say(why);
+        g_client->Complain(why);
         return false;
     }
     std::printf("screenshot %s\n", file.c_str());

@@ -1,10 +1,12 @@
 #!/bin/sh
-# package_test.sh <build dir> <source dir> <clang> "<flags of the platform compiler's ABI>"
+# package_test.sh <build dir> <source dir> <clang> "<flags of the platform compiler's ABI>" \
+#                 <g++> <picture libraries' folder> <CLI11 include folder>
 # Writes the zip, unpacks it as a host developer would, checks what it holds,
 # and runs the C host, the C++ host and a host linked at load time against
-# the DLL, header and import libraries inside it.
+# the DLL, header and import libraries inside it; then builds the lobby
+# client from its sources and the zip's headers and switches packs with it.
 set -eu
-build=$1 source=$2 clang=$3 flags=$4
+build=$1 source=$2 clang=$3 flags=$4 cxx=$5 pictures=$6 cli11=$7
 work=$build/package_test
 rm -rf "$work"
 mkdir -p "$work/out"
@@ -47,3 +49,21 @@ for library in skinpak1.lib libskinpak1.dll.a; do
   echo "linked against $library:"
   "$source/cmake/wine-run.sh" "$root/bin/linked_host.exe"
 done
+
+# The client, compiled against the packaged headers alone (its own folder
+# holds no face declaration), switching between the packaged skins.
+mkdir -p "$work/client"
+export cxx root source cli11 work
+# shellcheck disable=SC2016 # expanded by the shell xargs starts
+ls "$source"/client/*.cpp | xargs -P 2 -I{} sh -c '"$cxx" -std=c++17 -O2 -I"$root/include/skinpak1" \
+  -I"$source/client" -I"$source/pictures/include" -isystem "$cli11" -c {} -o "$work/client/$(basename {} .cpp).o"'
+"$cxx" -static -mwindows -o "$root/bin/skinclient.exe" "$work"/client/*.o \
+  "$pictures/libskin_pictures_gdi.a" "$pictures/libskin_pictures_png.a" "$pictures/libskin_pictures.a" \
+  -lcomctl32 -lmsimg32 -lgdi32 -luser32
+cp "$build/skinclient_tables.dll" "$root/bin/"
+ran=$(cd "$root/bin" && "$source/cmake/wine-run.sh" skinclient.exe --switch skinpak2.dll --switch-after 0 --quit)
+echo "$ran"
+case "$ran" in
+  *"switch skinpak1 -> skinpak2: "*" ms"*) ;;
+  *) echo "the client built from the zip did not switch packs"; exit 1 ;;
+esac
