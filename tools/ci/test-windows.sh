@@ -154,11 +154,24 @@ start_session() {
 
 end_session() { wineserver -k 2>/dev/null || true; }
 
+# After a failed run: this session's processes and where their output goes, so
+# that a test which printed its result and still timed out shows whether a
+# process started on demand (a second desktop, a second boot) holds its output
+# pipe open: every one started with the session writes to the log folder.
+report_session() {
+  echo "== Wine processes of $WINEPREFIX (pid, stdout, stderr, command)"
+  local p
+  for p in $(pgrep -f 'wine|\.exe'); do
+    { tr '\0' '\n' <"/proc/$p/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
+    echo "$p $(readlink "/proc/$p/fd/1") $(readlink "/proc/$p/fd/2") $({ tr '\0' ' ' <"/proc/$p/cmdline"; } 2>/dev/null)"
+  done
+}
+
 run_tests() {
   step "ctest"
   local rc=0
   # shellcheck disable=SC2086
-  ctest --preset mingw-i686 -j "${SKIN_CTEST_JOBS:-2}" ${SKIN_WINE_CTEST_ARGS:-} || rc=$?
+  ctest --preset mingw-i686 -j "${SKIN_CTEST_JOBS:-2}" ${SKIN_WINE_CTEST_ARGS:-} || { rc=$?; report_session; }
   # The release as shipped: its footprint, and the zip with hosts run against it.
   ctest --preset mingw-i686-release || rc=$?
   step_done
