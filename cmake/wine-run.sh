@@ -3,6 +3,16 @@
 # wants one apart from ~/.wine, and the session (tools/ci/test-windows.sh
 # provides both, headless). No .NET or HTML engine prompts, no desktop menu
 # entries.
+#
+# The program writes into a file, copied out once it has ended: a process
+# that Wine starts on the program's behalf (a desktop, a service) inherits
+# its output, and would keep ctest's pipe open, and the test running, for as
+# long as it lives.
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}"
-exec wine "$@"
+output=$(mktemp)
+status=0
+wine "$@" >"$output" 2>&1 </dev/null || status=$?
+cat "$output"
+rm -f "$output"
+exit $status

@@ -1,0 +1,44 @@
+#!/bin/bash
+# desktop_screenshot.sh <folder with skinclient.exe and the packs> <out.png>
+#
+# The client as a person sees it: run under a virtual X display with Wine's
+# X11 driver (not the null driver the tests use), switched to the night skin,
+# and photographed from the display itself. Uses a Wine prefix of its own,
+# which it ends with wineserver -k, and the Xvfb it starts, ended by its PID.
+set -euo pipefail
+bin=$(cd "$1" && pwd)
+out=$2
+here=$(cd "$(dirname "$0")" && pwd)
+export WINEPREFIX="${SKIN_X11_WINEPREFIX:-${HOME:-/root}/.cache/skinpak1/wine-x11}"
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+display=:57
+work=$(mktemp -d)
+
+Xvfb $display -screen 0 880x680x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+finish() {
+  wineserver -k 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap finish EXIT
+export DISPLAY=$display
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  wineboot -i >"$work/wineboot.log" 2>&1 || { cat "$work/wineboot.log"; exit 1; }
+  wineserver -w
+fi
+wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11 /f >/dev/null 2>&1
+
+# The window stands at (40, 40), 800 by 600; the switch comes after a second.
+(cd "$bin" && wine skinclient.exe --switch skinpak2.dll --switch-after 1000) >"$work/client.log" 2>&1 &
+for _ in $(seq 1 60); do
+  grep -q "^switch " "$work/client.log" && break
+  sleep 0.5
+done
+grep "^switch " "$work/client.log" || { cat "$work/client.log"; echo "the client did not switch" >&2; exit 1; }
+sleep 1
+xwd -root -silent -display $display >"$work/screen.xwd"
+python3 "$here/xwd_to_png.py" "$work/screen.xwd" "$out" 40 40 800 600
+echo "wrote $out"
