@@ -4,15 +4,17 @@
 # provides both, headless). No .NET or HTML engine prompts, no desktop menu
 # entries.
 #
-# The program writes into a file, copied out once it has ended: a process
+# The program writes into files, copied out once it has ended: a process
 # that Wine starts on the program's behalf (a desktop, a service) inherits
 # its output, and would keep ctest's pipe open, and the test running, for as
 # long as it lives.
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}"
-output=$(mktemp)
+out=$(mktemp)
+err=$(mktemp)
 status=0
-wine "$@" >"$output" 2>&1 </dev/null || status=$?
-cat "$output"
-rm -f "$output"
+wine "$@" >"$out" 2>"$err" </dev/null || status=$?
+cat "$out"
+cat "$err" >&2
+rm -f "$out" "$err"
 exit $status
