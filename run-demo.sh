@@ -47,6 +47,6 @@ out=build/client
 mkdir -p "$out"
 rm -f "$out"/hall-*.png
 # The packs are found beside the client; the screenshots land where it runs.
-(cd "$out" && wine "../../$bin/skinclient.exe" --switch skinpak2.dll --switch-after 500 --screenshot hall --quit) |
+(cd "$out" && on_wine_cpu wine "../../$bin/skinclient.exe" --switch skinpak2.dll --switch-after 500 --screenshot hall --quit) |
   tr -d '\r'
 ls "$out"/hall-skinpak1.png "$out"/hall-skinpak2.png >/dev/null

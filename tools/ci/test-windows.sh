@@ -39,9 +39,9 @@ run_tests() {
   step "ctest"
   local rc=0
   # shellcheck disable=SC2086
-  ctest --preset mingw-i686 -j "${SKIN_CTEST_JOBS:-2}" ${SKIN_WINE_CTEST_ARGS:-} || { rc=$?; report_session; }
+  on_wine_cpu ctest --preset mingw-i686 -j "${SKIN_CTEST_JOBS:-2}" ${SKIN_WINE_CTEST_ARGS:-} || { rc=$?; report_session; }
   # The release as shipped: its footprint, and the zip with hosts run against it.
-  ctest --preset mingw-i686-release || rc=$?
+  on_wine_cpu ctest --preset mingw-i686-release || rc=$?
   step_done
   ctest_seconds=$step_seconds
   return $rc
