@@ -3,7 +3,9 @@
 #
 # The client as a person sees it: run under a virtual X display with Wine's
 # X11 driver (not the null driver the tests use), switched to the night skin,
-# and photographed from the display itself. Uses a Wine prefix of its own,
+# its exit menu opened with a click (where xdotool is installed), and
+# photographed from the display itself. Needs Xvfb and xwd (Debian: xvfb,
+# x11-apps; xdotool for the click). Uses a Wine prefix of its own,
 # which it ends with wineserver -k, and the Xvfb it starts, ended by its PID.
 set -euo pipefail
 bin=$(cd "$1" && pwd)
@@ -38,6 +40,10 @@ for _ in $(seq 1 60); do
   sleep 0.5
 done
 grep "^switch " "$work/client.log" || { cat "$work/client.log"; echo "the client did not switch" >&2; exit 1; }
+# The toolbar's fifth button, Exit, opens the exit menu over the room.
+if command -v xdotool >/dev/null; then
+  xdotool mousemove 322 149 click 1
+fi
 sleep 1
 xwd -root -silent -display $display >"$work/screen.xwd"
 python3 "$here/xwd_to_png.py" "$work/screen.xwd" "$out" 40 40 800 600
