@@ -10,6 +10,7 @@ namespace {
 constexpr int kCaptionIcon = 32;  // the caption buttons, at the size the system loads icons
 constexpr int kCaptionGap = 2;
 constexpr int kMenuGap = 16;
+constexpr int kGrip = 16;  // the status bar's right end, where the window is sized
 constexpr char kTitle[] = "Game Lobby";
 
 RECT WindowBox(HWND window) {
@@ -77,6 +78,8 @@ FrameHit HitFrame(const CCaptionShowElements& caption, HWND window, POINT at) {
             if (Inside(MenuItemRect(caption, window, i), at)) return {FramePart::kMenu, i};
         return {FramePart::kMenu, -1};
     }
+    const RECT status = StatusBar(m, box);
+    if (Inside(status, at)) return {at.x >= status.right - kGrip ? FramePart::kGrip : FramePart::kStatus, -1};
     const RECT inner{box.left + m.edge, box.top + m.edge, box.right - m.edge, box.bottom - m.edge};
     return {Inside(inner, at) ? FramePart::kNone : FramePart::kEdge, -1};
 }

@@ -16,7 +16,7 @@ struct FrameMetrics {
 };
 FrameMetrics MeasureFrame(const CCaptionShowElements& caption);
 
-enum class FramePart { kNone, kTitle, kMinimise, kMaximise, kClose, kMenu, kEdge };
+enum class FramePart { kNone, kTitle, kMinimise, kMaximise, kClose, kMenu, kStatus, kGrip, kEdge };
 struct FrameHit {
     FramePart part;
     int menuItem;  // within the menu bar: which item, else -1

@@ -87,6 +87,8 @@ LRESULT HitTest(HWND window, LPARAM lParam) {
     case FramePart::kMaximise: return HTMAXBUTTON;
     case FramePart::kClose: return HTCLOSE;
     case FramePart::kMenu: return HTMENU;
+    case FramePart::kStatus: return HTBORDER;
+    case FramePart::kGrip: return HTBOTTOMRIGHT;
     case FramePart::kNone: return HTCLIENT;
     case FramePart::kEdge: break;
     }

@@ -12,8 +12,10 @@
 #include "client.h"
 #include "frame.h"
 #include "pictures/gdi_readback.h"
+#include "pictures/png_reader.h"
 #include "process_objects.h"
 #include "screenshot.h"
+#include "tables/table_pictures.h"
 
 namespace {
 
@@ -115,7 +117,9 @@ TEST_F(ClientTest, OldPackGoesWithEveryBitmapAndTheRoomKeepsItsTables) {
         EXPECT_EQ(arrays[k], room.m_phTablePic[k]) << "tables of " << k + 2 << " seats move to the new room";
         ASSERT_EQ(1u, room.m_arrRoomLib[k].size());
         EXPECT_EQ(tables, room.m_arrRoomLib[k].front());
-        EXPECT_EQ(static_cast<DWORD>(OBJ_BITMAP), GetObjectType(room.m_phTablePic[k][0])) << k + 2 << " seats";
+        const int count = TablePictureCount(k + kRoomFewestSeats, room.m_nPicGroups[k]);
+        for (int i = 0; i < count; ++i)
+            ASSERT_EQ(static_cast<DWORD>(OBJ_BITMAP), GetObjectType(room.m_phTablePic[k][i])) << k + 2 << " seats, " << i;
     }
     EXPECT_TRUE(Loaded("skinclient_tables.dll"));
 
@@ -258,6 +262,102 @@ TEST_F(ClientTest, AThousandSwitchesKeepMemoryAndGraphicsObjectsFlat) {
                 kSwitches, times[times.size() / 2], times.back(), memory, memoryAfter, objects, objectsAfter);
     EXPECT_EQ(objects, objectsAfter) << "live graphics objects after " << kWarm << " and after " << kSwitches << " switches";
     EXPECT_LT(memoryAfter, memory + 512 * 1024) << "memory after " << kWarm << " and after " << kSwitches << " switches";
+}
+
+// Where the frame answers the mouse, in window coordinates, with both packs.
+TEST_F(ClientTest, TheFrameAnswersHitTestsWhereItPaintsItsParts) {
+    for (const char* pack : {"skinpak1", "skinpak2"}) {
+        if (std::string(pack) == "skinpak2") ASSERT_TRUE(client_->SwitchTo("skinpak2.dll")) << client_->Message();
+        HWND main = client_->Windows().main;
+        const client::FrameMetrics m = client::MeasureFrame(client_->Pack().hall->m_caption);
+        const int menuY = m.edge + m.title + m.menu / 2, statusY = 600 - m.edge - m.status / 2;
+        const RECT skinItem = client::MenuItemRect(client_->Pack().hall->m_caption, main, 1);
+        struct Row {
+            const char* what;
+            POINT at;
+            LRESULT answer;
+        };
+        const Row rows[] = {
+            {"title row", {300, m.edge + 4}, HTCAPTION},
+            {"close button", {800 - m.edge - 8 - 16, m.edge + m.title / 2}, HTCLOSE},
+            {"maximise button", {800 - m.edge - 8 - 34 - 16, m.edge + m.title / 2}, HTMAXBUTTON},
+            {"Skin menu", {(skinItem.left + skinItem.right) / 2, menuY}, HTMENU},
+            {"status bar", {300, statusY}, HTBORDER},
+            {"size grip", {800 - m.edge - 4, statusY}, HTBOTTOMRIGHT},
+            {"client area", {400, 300}, HTCLIENT},
+            {"left edge", {0, 300}, HTLEFT},
+            {"bottom edge", {400, 599}, HTBOTTOM},
+            {"top right corner", {799, 0}, HTTOPRIGHT},
+        };
+        RECT window;
+        GetWindowRect(main, &window);
+        for (const Row& row : rows)
+            EXPECT_EQ(row.answer, SendMessageA(main, WM_NCHITTEST, 0,
+                                               MAKELPARAM(window.left + row.at.x, window.top + row.at.y)))
+                << pack << ", " << row.what << " at " << row.at.x << "," << row.at.y;
+    }
+}
+
+// The panes take their sizes from the pack in use, and again after a switch.
+TEST_F(ClientTest, PanesAreLaidOutWithThePacksSizes) {
+    for (const char* pack : {"skinpak1", "skinpak2"}) {
+        if (std::string(pack) == "skinpak2") ASSERT_TRUE(client_->SwitchTo("skinpak2.dll")) << client_->Message();
+        const CHallShowElements& hall = *client_->Pack().hall;
+        const HallWindows& w = client_->Windows();
+        const auto size = [](HWND window) {
+            RECT r;
+            GetWindowRect(window, &r);
+            return SIZE{r.right - r.left, r.bottom - r.top};
+        };
+        BITMAP bar = {};
+        GetObjectA(hall.m_caption.m_hbmBarLeft, sizeof bar, &bar);
+        const struct {
+            const char* what;
+            LONG got, expected;
+        } rows[] = {
+            {"toolbar height", size(w.toolbar).cy, bar.bmHeight},
+            {"main tab strip height", size(w.mainTabs).cy, hall.m_mainTab.m_nTabSize1},
+            {"tab strip height", size(w.tabs).cy, hall.m_tab.m_nTabSize1},
+            {"splitter beside the tree", size(w.splitters[0]).cx, hall.m_splitter.m_nSplitterSize1},
+            {"splitter beside the person list", size(w.splitters[1]).cx, hall.m_splitter.m_nSplitterSize2},
+            {"splitter above the chat", size(w.splitters[2]).cy, hall.m_splitter.m_nSplitterSize3},
+        };
+        for (const auto& row : rows) EXPECT_EQ(row.expected, row.got) << pack << ", " << row.what;
+    }
+}
+
+TEST_F(ClientTest, ASplitterDraggedMovesThePanesBesideIt) {
+    const HallWindows& w = client_->Windows();
+    const auto width = [](HWND window) {
+        RECT r;
+        GetWindowRect(window, &r);
+        return r.right - r.left;
+    };
+    const int tree = width(w.tree), room = width(w.room);
+    SendMessageA(w.splitters[0], WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 50));
+    SendMessageA(w.splitters[0], WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(2 + 40, 50));
+    SendMessageA(w.splitters[0], WM_LBUTTONUP, 0, MAKELPARAM(2 + 40, 50));
+    EXPECT_EQ(tree + 42, width(w.tree)) << "the tree reaches the point the splitter was dragged to";
+    EXPECT_EQ(room - 42, width(w.room));
+}
+
+TEST_F(ClientTest, AScreenshotFileHoldsTheWindowAsCopied) {
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    const std::string stem = std::string(folder) + "client_test";
+    std::string file, why;
+    client_->RepaintNow();
+    ASSERT_TRUE(client::WriteScreenshot(client_->Windows().main, stem, "skinpak1", file, why)) << why;
+    EXPECT_EQ(stem + "-skinpak1.png", file);
+    FILE* f = std::fopen(file.c_str(), "rb");
+    ASSERT_NE(nullptr, f) << file;
+    pictures::Bytes bytes;
+    for (int c; (c = std::fgetc(f)) != EOF;) bytes.push_back(static_cast<std::uint8_t>(c));
+    std::fclose(f);
+    std::remove(file.c_str());
+    const std::optional<pictures::Image> read = pictures::readPngFile(bytes, why);
+    ASSERT_TRUE(read) << why;
+    EXPECT_TRUE(*read == client::CaptureWindow(client_->Windows().main)) << "the file holds what the window shows";
 }
 
 }  // namespace
