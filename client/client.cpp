@@ -22,6 +22,12 @@ double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
 
 Client* CurrentClient() { return g_client; }
 
+const CHallShowElements* CurrentHall() { return g_client != nullptr ? g_client->Pack().hall : nullptr; }
+
+void ReportSeen(HWND window, UINT message) {
+    if (g_client != nullptr && g_client->messageSeen) g_client->messageSeen(window, message);
+}
+
 Client::Client(HINSTANCE instance) : instance_(instance) { g_client = this; }
 
 Client::~Client() {

@@ -54,5 +54,9 @@ private:
 
 // The one client of the process, whose pack the windows paint with.
 Client* CurrentClient();
+// Its hall face, or null while there is none.
+const CHallShowElements* CurrentHall();
+// Hands a message a hall window handles to the client's messageSeen.
+void ReportSeen(HWND window, UINT message);
 
 }  // namespace client

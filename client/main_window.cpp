@@ -22,16 +22,6 @@ constexpr int kTreeHeaderHeight = 20;
 constexpr int kExitMenuWidth = 116;
 constexpr int kExitEntryHeight = 22;
 
-const CHallShowElements* Hall() {
-    const Client* c = CurrentClient();
-    return c != nullptr ? c->Pack().hall : nullptr;
-}
-
-void Seen(HWND window, UINT message) {
-    Client* c = CurrentClient();
-    if (c != nullptr && c->messageSeen) c->messageSeen(window, message);
-}
-
 // The packs beside the client, by file name.
 std::vector<std::string> PacksBeside() {
     char path[MAX_PATH];
@@ -49,7 +39,7 @@ std::vector<std::string> PacksBeside() {
 }
 
 void OpenMenu(HWND window, int item) {
-    const CHallShowElements* hall = Hall();
+    const CHallShowElements* hall = CurrentHall();
     if (hall == nullptr || item < 0) return;
     HMENU menu = CreatePopupMenu();
     const std::vector<std::string> packs = PacksBeside();
@@ -75,7 +65,7 @@ void OpenMenu(HWND window, int item) {
 }
 
 LRESULT HitTest(HWND window, LPARAM lParam) {
-    const CHallShowElements* hall = Hall();
+    const CHallShowElements* hall = CurrentHall();
     if (hall == nullptr) return HTCLIENT;
     RECT windowRect;
     GetWindowRect(window, &windowRect);
@@ -108,7 +98,7 @@ std::string StatusText() {
 }
 
 LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const CHallShowElements* hall = Hall();
+    const CHallShowElements* hall = CurrentHall();
     switch (message) {
     case WM_NCCALCSIZE:
         if (hall != nullptr) {
@@ -122,7 +112,7 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         }
         break;
     case WM_NCPAINT:
-        Seen(window, message);
+        ReportSeen(window, message);
         if (hall != nullptr) {
             PaintFrame(window, hall->m_caption, StatusText().c_str());
             return 0;
@@ -157,12 +147,12 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         if (CurrentClient() != nullptr) LayOutHall(CurrentClient()->Windows());
         return 0;
     case WM_FACECHANGED:
-        Seen(window, message);
+        ReportSeen(window, message);
         // The frame follows from the caption's own refresh; the panes' sizes from here.
         if (CurrentClient() != nullptr) LayOutHall(CurrentClient()->Windows());
         return 0;
     case WM_PAINT: {
-        Seen(window, message);
+        ReportSeen(window, message);
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(window, &paint);
         Fill(dc, paint.rcPaint, GetSysColor(COLOR_BTNFACE));
@@ -262,7 +252,7 @@ void DestroyHallWindows(HallWindows& w) {
 }
 
 void LayOutHall(const HallWindows& w) {
-    const CHallShowElements* hall = Hall();
+    const CHallShowElements* hall = CurrentHall();
     if (hall == nullptr || w.main == nullptr) return;
     PaneSizes& sizes = CurrentPaneSizes();
     RECT client;

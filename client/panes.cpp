@@ -28,16 +28,6 @@ const char* const kNames[kPersonIconCount] = {"Alice", "Bob", "Carol", "Dave", "
 const char* const kStatuses[kPersonIconCount] = {"waiting", "ready", "playing", "watching", "working",
                                                  "eating",  "asleep", "away",  "calling",  "quick"};
 
-const CHallShowElements* Hall() {
-    const Client* c = CurrentClient();
-    return c != nullptr ? c->Pack().hall : nullptr;
-}
-
-void Seen(HWND window, UINT message) {
-    Client* c = CurrentClient();
-    if (c != nullptr && c->messageSeen) c->messageSeen(window, message);
-}
-
 int Index(HWND window) { return GetDlgCtrlID(window); }
 
 RECT ClientBox(HWND window) {
@@ -46,14 +36,24 @@ RECT ClientBox(HWND window) {
     return r;
 }
 
+// The parent's client area in this window's coordinates: where a child
+// paints the part of its parent's background that it covers.
+RECT ParentBoxHere(HWND window) {
+    RECT box = ClientBox(GetParent(window));
+    POINT origin{0, 0};
+    MapWindowPoints(window, GetParent(window), &origin, 1);
+    OffsetRect(&box, -origin.x, -origin.y);
+    return box;
+}
+
 // Painted into a picture of the window's size first, then copied whole: no flicker.
 template <class Paint>
 void PaintBuffered(HWND window, Paint paint) {
-    Seen(window, WM_PAINT);
+    ReportSeen(window, WM_PAINT);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
     const RECT box = ClientBox(window);
-    const CHallShowElements* hall = Hall();
+    const CHallShowElements* hall = CurrentHall();
     if (hall != nullptr && box.right > 0 && box.bottom > 0) {
         HDC buffer = CreateCompatibleDC(dc);
         HBITMAP picture = CreateCompatibleBitmap(dc, box.right, box.bottom);
@@ -74,7 +74,7 @@ LRESULT Pane(HWND window, UINT message, WPARAM wParam, LPARAM lParam, Paint pain
     case WM_PAINT: PaintBuffered(window, paint); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_FACECHANGED:
-        Seen(window, message);
+        ReportSeen(window, message);
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -186,7 +186,7 @@ HWND MainOf(HWND window) { return GetAncestor(window, GA_ROOT); }
 
 LRESULT CALLBACK ToolbarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_FACECHANGED) {
-        Seen(window, message);
+        ReportSeen(window, message);
         // The bar's height comes with the caption's pictures.
         LayOutHall(CurrentClient()->Windows());
         return 0;
@@ -216,12 +216,7 @@ LRESULT CALLBACK ToolButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM
     }
     return Pane(window, message, wParam, lParam, [window, index](HDC dc, const RECT& box, const CHallShowElements& hall) {
         // The bar behind the button, as the toolbar paints it.
-        RECT bar;
-        GetClientRect(GetParent(window), &bar);
-        POINT origin{0, 0};
-        MapWindowPoints(window, GetParent(window), &origin, 1);
-        OffsetRect(&bar, -origin.x, -origin.y);
-        PaintToolbarBack(dc, bar, hall.m_caption);
+        PaintToolbarBack(dc, ParentBoxHere(window), hall.m_caption);
         if (static_cast<size_t>(index) >= hall.m_arrToolButton.size()) return;
         const CButtonShowElements& button = hall.m_arrToolButton[static_cast<size_t>(index)];
         const RECT plate{(box.right - kToolPlate) / 2, 6, (box.right + kToolPlate) / 2, 6 + kToolPlate};
@@ -237,7 +232,7 @@ LRESULT CALLBACK ToolButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM
 LRESULT CALLBACK TabStripProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const bool main = Index(window) == 0;
     if (message == WM_FACECHANGED) {
-        Seen(window, message);
+        ReportSeen(window, message);
         LayOutHall(CurrentClient()->Windows());  // the strip's height is the pack's
         return 0;
     }
@@ -291,7 +286,7 @@ LRESULT CALLBACK SplitterProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         }
         return 0;
     case WM_FACECHANGED:
-        Seen(window, message);
+        ReportSeen(window, message);
         LayOutHall(CurrentClient()->Windows());  // the splitters' widths are the pack's
         return 0;
     }
@@ -316,12 +311,7 @@ LRESULT CALLBACK ExitEntryProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         return 0;
     }
     return Pane(window, message, wParam, lParam, [window, index](HDC dc, const RECT& box, const CHallShowElements& hall) {
-        RECT menu;
-        GetClientRect(GetParent(window), &menu);
-        POINT origin{0, 0};
-        MapWindowPoints(window, GetParent(window), &origin, 1);
-        OffsetRect(&menu, -origin.x, -origin.y);
-        StretchBitmap(dc, hall.m_caption.m_hbmMenu, menu);
+        StretchBitmap(dc, hall.m_caption.m_hbmMenu, ParentBoxHere(window));
         if (static_cast<size_t>(index) >= hall.m_arrExitButton.size()) return;
         const CButtonShowElements& entry = hall.m_arrExitButton[static_cast<size_t>(index)];
         const RECT iconColumn{0, 0, box.bottom, box.bottom};

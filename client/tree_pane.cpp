@@ -27,9 +27,7 @@ const Node kNodes[] = {{0, "Game Center", kTreeIconRoot},     {1, "Card games", 
                        {2, "Go (download)", kTreeIconDownload}};
 
 LRESULT CALLBACK TreeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Client* c = CurrentClient();
-    if ((message == WM_PAINT || message == WM_FACECHANGED) && c != nullptr && c->messageSeen)
-        c->messageSeen(window, message);
+    if (message == WM_PAINT || message == WM_FACECHANGED) ReportSeen(window, message);
     const auto old = reinterpret_cast<WNDPROC>(GetPropA(window, kOldProc));
     return CallWindowProcA(old, window, message, wParam, lParam);
 }

@@ -194,7 +194,9 @@ std::vector<Place> PlacesOfThePack(const Client& c) {
 TEST_F(ClientTest, ScreenshotsShowThePixelsOfThePackInUse) {
     std::vector<pictures::Rgb> before;
     for (const char* pack : {"skinpak1", "skinpak2"}) {
-        if (std::string(pack) == "skinpak2") ASSERT_TRUE(client_->SwitchTo("skinpak2.dll")) << client_->Message();
+        if (std::string(pack) == "skinpak2") {
+            ASSERT_TRUE(client_->SwitchTo("skinpak2.dll")) << client_->Message();
+        }
         client_->RepaintNow();
         const pictures::Image shot = client::CaptureWindow(client_->Windows().main);
         ASSERT_EQ(800, shot.width());
@@ -267,7 +269,9 @@ TEST_F(ClientTest, AThousandSwitchesKeepMemoryAndGraphicsObjectsFlat) {
 // Where the frame answers the mouse, in window coordinates, with both packs.
 TEST_F(ClientTest, TheFrameAnswersHitTestsWhereItPaintsItsParts) {
     for (const char* pack : {"skinpak1", "skinpak2"}) {
-        if (std::string(pack) == "skinpak2") ASSERT_TRUE(client_->SwitchTo("skinpak2.dll")) << client_->Message();
+        if (std::string(pack) == "skinpak2") {
+            ASSERT_TRUE(client_->SwitchTo("skinpak2.dll")) << client_->Message();
+        }
         HWND main = client_->Windows().main;
         const client::FrameMetrics m = client::MeasureFrame(client_->Pack().hall->m_caption);
         const int menuY = m.edge + m.title + m.menu / 2, statusY = 600 - m.edge - m.status / 2;
@@ -301,7 +305,9 @@ TEST_F(ClientTest, TheFrameAnswersHitTestsWhereItPaintsItsParts) {
 // The panes take their sizes from the pack in use, and again after a switch.
 TEST_F(ClientTest, PanesAreLaidOutWithThePacksSizes) {
     for (const char* pack : {"skinpak1", "skinpak2"}) {
-        if (std::string(pack) == "skinpak2") ASSERT_TRUE(client_->SwitchTo("skinpak2.dll")) << client_->Message();
+        if (std::string(pack) == "skinpak2") {
+            ASSERT_TRUE(client_->SwitchTo("skinpak2.dll")) << client_->Message();
+        }
         const CHallShowElements& hall = *client_->Pack().hall;
         const HallWindows& w = client_->Windows();
         const auto size = [](HWND window) {
