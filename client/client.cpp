@@ -48,7 +48,7 @@ void Client::Complain(const std::string& text) {
 
 bool Client::Open(const std::string& packFile) {
     std::string why;
-    if (!LoadSkinPack(packFile, nullptr, pack_, why)) {
+    if (!LoadSkinPack(packFile, SkinPack{}, pack_, why)) {
         Complain(why);
         return false;
     }
@@ -57,7 +57,7 @@ bool Client::Open(const std::string& packFile) {
         Close();
         return false;
     }
-    if (!InstallRoomTables(pack_.hall->m_room, why)) Complain(why + "; the room shows no tables");
+    if (!InstallRoomTables(pack_.hall->m_room, why)) Complain(why);
     if (!RegisterHallWindows(*pack_.hall, *pack_.tree, windows_)) Complain("not every window could be registered");
     PackChanged(windows_);
     ShowWindow(windows_.main, SW_SHOW);
@@ -65,42 +65,66 @@ bool Client::Open(const std::string& packFile) {
     return true;
 }
 
+namespace {
+
+// Whatever way a switch ends, the next may start.
+class SwitchRunning {
+public:
+    explicit SwitchRunning(bool& running) : running_(running) { running_ = true; }
+    ~SwitchRunning() { running_ = false; }
+    SwitchRunning(const SwitchRunning&) = delete;
+    SwitchRunning& operator=(const SwitchRunning&) = delete;
+
+private:
+    bool& running_;
+};
+
+}  // namespace
+
 bool Client::SwitchTo(const std::string& packFile) {
+    if (pack_.module == nullptr) {
+        Complain(packFile + ": no pack is open to switch from");
+        return false;
+    }
     if (switching_) {
         Complain(packFile + ": a switch is running; keeping " + pack_.name);
         return false;
     }
-    switching_ = true;
+    const SwitchRunning running(switching_);
     LARGE_INTEGER start;
     QueryPerformanceCounter(&start);
     SkinPack next;
     std::string why;
-    if (!LoadSkinPack(packFile, pack_.module, next, why)) {
-        switching_ = false;
+    if (!LoadSkinPack(packFile, pack_, next, why)) {
         Complain(why + "; keeping " + pack_.name);
         return false;
     }
-    MoveRegistrations(*next.hall, *pack_.hall, *next.tree, *pack_.tree);
-    const bool registered = RegisterButtonWindows(*next.hall, windows_);
+    // Moving changes nothing of the pack in use, so a move that falls short
+    // is undone by letting the new pack go, its room first forgetting the
+    // tables it shares with the old one.
+    if (!MoveRegistrations(*next.hall, *pack_.hall, *next.tree, *pack_.tree) ||
+        !RegisterButtonWindows(*next.hall, windows_)) {
+        const DWORD error = GetLastError();
+        LetGoOfRoomData(next.hall->m_room);
+        UnloadSkinPack(next);
+        Complain(packFile + ": not every window could move to its faces (error " + std::to_string(error) +
+                 "); keeping " + pack_.name);
+        return false;
+    }
     LetGoOfRoomData(pack_.hall->m_room);
     SkinPack old = pack_;
-    const std::string oldName = old.name;
     pack_ = next;
     // The windows read the new faces from here on; what they cache is made anew.
     PackChanged(windows_);
     pack_.hall->RefreshWindows();
     // The tree face's windows moved with the rest; its refresh repaints them.
     pack_.tree->RefreshWindows();
+    Say("switched " + old.name + " -> " + pack_.name);
     UnloadSkinPack(old);
     RepaintNow();
     LARGE_INTEGER end;
     QueryPerformanceCounter(&end);
     switchMilliseconds_ = Milliseconds(start, end);
-    switching_ = false;
-    if (registered)
-        Say("switched " + oldName + " -> " + pack_.name);
-    else
-        Complain("switched to " + pack_.name + ", but not every button window could be registered");
     return true;
 }
 

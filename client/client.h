@@ -32,7 +32,7 @@ public:
     const HallWindows& Windows() const { return windows_; }
     const std::string& Message() const { return message_; }
     double LastSwitchMilliseconds() const { return switchMilliseconds_; }
-    bool Switching() const { return switching_; }
+    PaneSizes& Panes() { return panes_; }
 
     // Shown in the status bar; a complaint is written to the error stream too.
     void Say(const std::string& text);
@@ -47,6 +47,7 @@ private:
     HINSTANCE instance_;
     SkinPack pack_;
     HallWindows windows_;
+    PaneSizes panes_;
     std::string message_;
     double switchMilliseconds_ = 0;
     bool switching_ = false;

@@ -33,12 +33,5 @@ HWND CreateTreePane(HINSTANCE instance, HWND parent);
 void RebuildTreePane(HWND tree);
 void DestroyTreePane(HWND tree);
 
-// The pane sizes the splitters move.
-struct PaneSizes {
-    int treeWidth = 190;
-    int personWidth = 190;
-    int chatHeight = 84;
-};
-PaneSizes& CurrentPaneSizes();
 
 }  // namespace client

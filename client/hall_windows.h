@@ -24,4 +24,11 @@ struct HallWindows {
     HWND exitEntries[kExitEntries] = {};
 };
 
+// The pane sizes the splitters move.
+struct PaneSizes {
+    int treeWidth = 190;
+    int personWidth = 190;
+    int chatHeight = 84;
+};
+
 }  // namespace client

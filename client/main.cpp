@@ -23,15 +23,15 @@ struct Script {
 };
 
 Script g_script;
-client::Client* g_client = nullptr;
 int g_exitCode = 0;
 
 bool Screenshot() {
     if (g_script.screenshot.empty()) return true;
-    g_client->RepaintNow();
+    client::Client* const c = client::CurrentClient();
+    c->RepaintNow();
     std::string file, why;
-    if (!client::WriteScreenshot(g_client->Windows().main, g_script.screenshot, g_client->Pack().name, file, why)) {
-        g_client->Complain(why);
+    if (!client::WriteScreenshot(c->Windows().main, g_script.screenshot, c->Pack().name, file, why)) {
+        c->Complain(why);
         return false;
     }
     std::printf("screenshot %s\n", file.c_str());
@@ -40,12 +40,12 @@ bool Screenshot() {
 
 void CALLBACK RunScript(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
+    client::Client* const c = client::CurrentClient();
     if (!Screenshot()) g_exitCode = 3;
     if (!g_script.switchTo.empty()) {
-        const std::string from = g_client->Pack().name;
-        if (g_client->SwitchTo(g_script.switchTo)) {
-            std::printf("switch %s -> %s: %.1f ms\n", from.c_str(), g_client->Pack().name.c_str(),
-                        g_client->LastSwitchMilliseconds());
+        const std::string from = c->Pack().name;
+        if (c->SwitchTo(g_script.switchTo)) {
+            std::printf("switch %s -> %s: %.1f ms\n", from.c_str(), c->Pack().name.c_str(), c->LastSwitchMilliseconds());
             if (!Screenshot()) g_exitCode = 3;
         } else {
             g_exitCode = 2;
@@ -72,16 +72,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     }
 
     client::Client c(instance);
-    g_client = &c;
     if (!c.Open(g_script.pack)) return 1;
     const bool scripted = !g_script.switchTo.empty() || !g_script.screenshot.empty() || g_script.quit;
     if (scripted) SetTimer(nullptr, 0, g_script.switchTo.empty() ? 0 : g_script.switchAfter, &RunScript);
     MSG message;
-    int code = 0;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    code = static_cast<int>(message.wParam);
-    return code;
+    return static_cast<int>(message.wParam);
 }

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <windowsx.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -113,6 +115,7 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         break;
     case WM_NCPAINT:
         ReportSeen(window, message);
+        hall = CurrentHall();  // as the report may have left it
         if (hall != nullptr) {
             PaintFrame(window, hall->m_caption, StatusText().c_str());
             return 0;
@@ -148,7 +151,9 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         return 0;
     case WM_FACECHANGED:
         ReportSeen(window, message);
-        // The frame follows from the caption's own refresh; the panes' sizes from here.
+        // Told first of all the hall's windows: every pane's size comes from
+        // the faces, so all are laid out again here. The frame follows from
+        // the caption's own refresh.
         if (CurrentClient() != nullptr) LayOutHall(CurrentClient()->Windows());
         return 0;
     case WM_PAINT: {
@@ -201,8 +206,8 @@ HWND Child(HINSTANCE instance, const char* kind, HWND parent, int id, const char
 // Moves a window only where it is not already: every pane that hears of a
 // change lays the hall out again, and most of those find nothing to do.
 void Place(HWND window, int x, int y, int width, int height) {
-    RECT now;
-    GetWindowRect(window, &now);
+    RECT now{};
+    if (!GetWindowRect(window, &now)) return;
     MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&now), 2);
     width = std::max(width, 0);
     height = std::max(height, 0);
@@ -211,11 +216,6 @@ void Place(HWND window, int x, int y, int width, int height) {
 }
 
 }  // namespace
-
-PaneSizes& CurrentPaneSizes() {
-    static PaneSizes sizes;
-    return sizes;
-}
 
 void InvalidateStatusBar(HWND main) { RedrawWindow(main, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE); }
 
@@ -239,9 +239,12 @@ bool CreateHallWindows(HINSTANCE instance, HallWindows& w) {
     ShowWindow(w.exitMenu, SW_HIDE);
     for (int i = 0; i < kExitEntries; ++i) w.exitEntries[i] = Child(instance, "SkinClientExitEntry", w.exitMenu, i);
     SetWindowPos(w.exitMenu, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    for (HWND made : {w.toolbar, w.mainTabs, w.tabs, w.treeHeader, w.tree, w.room, w.personList, w.chat})
-        if (made == nullptr) return false;
-    return true;
+    // A window the module is handed must exist: it repaints a null one as the whole screen.
+    std::vector<HWND> made{w.toolbar, w.mainTabs, w.tabs, w.treeHeader, w.tree, w.room, w.personList, w.chat, w.exitMenu};
+    made.insert(made.end(), std::begin(w.toolButtons), std::end(w.toolButtons));
+    made.insert(made.end(), std::begin(w.splitters), std::end(w.splitters));
+    made.insert(made.end(), std::begin(w.exitEntries), std::end(w.exitEntries));
+    return std::find(made.begin(), made.end(), nullptr) == made.end();
 }
 
 void DestroyHallWindows(HallWindows& w) {
@@ -254,7 +257,7 @@ void DestroyHallWindows(HallWindows& w) {
 void LayOutHall(const HallWindows& w) {
     const CHallShowElements* hall = CurrentHall();
     if (hall == nullptr || w.main == nullptr) return;
-    PaneSizes& sizes = CurrentPaneSizes();
+    PaneSizes& sizes = CurrentClient()->Panes();
     RECT client;
     GetClientRect(w.main, &client);
     const int width = client.right, height = client.bottom;
@@ -292,8 +295,10 @@ void LayOutHall(const HallWindows& w) {
 void PackChanged(const HallWindows& w) {
     RebuildTreePane(w.tree);
     LayOutHall(w);
-    // The hall's refresh repaints no exit entry and no toolbar button's lone window.
+    // The hall's refresh repaints no exit entry, and no toolbar button beyond
+    // those the pack has.
     RedrawWindow(w.exitMenu, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    RedrawWindow(w.toolbar, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 }  // namespace client

@@ -5,22 +5,29 @@ namespace {
 
 // The elements' operations are the module's, reached through their virtual
 // tables. Called on a member by name, the compiler would know its class and
-// call the module's code directly, which the module does not export.
-[[gnu::noinline]] void Merge(CMFCShowElement* into, CMFCShowElement* from) { into->MergeFrom(from); }
+// call the module's code directly, which the module does not export; kept
+// apart from its callers, it cannot know.
+[[gnu::noipa]] void Merge(CMFCShowElement* into, CMFCShowElement* from) { into->MergeFrom(from); }
 
 }  // namespace
 
-void MoveRegistrations(CHallShowElements& to, CHallShowElements& from, CTreeShowElements& toTree,
+bool MoveRegistrations(CHallShowElements& to, CHallShowElements& from, CTreeShowElements& toTree,
                        CTreeShowElements& fromTree) {
-    Merge(&to.m_caption, &from.m_caption);
-    Merge(&to.m_mainTab, &from.m_mainTab);
-    Merge(&to.m_tab, &from.m_tab);
-    Merge(&to.m_room, &from.m_room);
-    Merge(&to.m_personList, &from.m_personList);
-    Merge(&to.m_chat, &from.m_chat);
-    Merge(&to.m_splitter, &from.m_splitter);
-    Merge(&to.m_tree, &from.m_tree);
-    Merge(&toTree, &fromTree);
+    CMFCShowElement* const into[] = {&to.m_caption,    &to.m_mainTab, &to.m_tab,      &to.m_room, &to.m_personList,
+                                     &to.m_chat,       &to.m_splitter, &to.m_tree,    &toTree};
+    CMFCShowElement* const outOf[] = {&from.m_caption, &from.m_mainTab, &from.m_tab,   &from.m_room,
+                                      &from.m_personList, &from.m_chat, &from.m_splitter, &from.m_tree, &fromTree};
+    bool all = true;
+    for (size_t i = 0; i < sizeof into / sizeof *into; ++i) {
+        Merge(into[i], outOf[i]);
+        all &= into[i]->m_arrRedrawWnd.size() == outOf[i]->m_arrRedrawWnd.size() &&
+               into[i]->m_arrNotifyWnd.size() == outOf[i]->m_arrNotifyWnd.size();
+    }
+    for (int k = 0; k < kRoomTableSizes; ++k)
+        all &= to.m_room.m_phTablePic[k] == from.m_room.m_phTablePic[k] &&
+               to.m_room.m_nPicGroups[k] == from.m_room.m_nPicGroups[k] &&
+               to.m_room.m_arrRoomLib[k].size() == from.m_room.m_arrRoomLib[k].size();
+    return all;
 }
 
 void LetGoOfRoomData(CRoomShowElements& room) {

@@ -185,12 +185,6 @@ HWND MainOf(HWND window) { return GetAncestor(window, GA_ROOT); }
 }  // namespace
 
 LRESULT CALLBACK ToolbarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_FACECHANGED) {
-        ReportSeen(window, message);
-        // The bar's height comes with the caption's pictures.
-        LayOutHall(CurrentClient()->Windows());
-        return 0;
-    }
     return Pane(window, message, wParam, lParam, [](HDC dc, const RECT& box, const CHallShowElements& hall) {
         PaintToolbarBack(dc, box, hall.m_caption);
     });
@@ -231,11 +225,6 @@ LRESULT CALLBACK ToolButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 LRESULT CALLBACK TabStripProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const bool main = Index(window) == 0;
-    if (message == WM_FACECHANGED) {
-        ReportSeen(window, message);
-        LayOutHall(CurrentClient()->Windows());  // the strip's height is the pack's
-        return 0;
-    }
     return Pane(window, message, wParam, lParam, [main](HDC dc, const RECT& box, const CHallShowElements& hall) {
         if (main) {
             PaintTabs(dc, box, hall.m_mainTab, kMainTabs, 4, 112, 0);
@@ -278,16 +267,12 @@ LRESULT CALLBACK SplitterProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             MapWindowPoints(window, MainOf(window), &at, 1);
             RECT client;
             GetClientRect(MainOf(window), &client);
-            PaneSizes& sizes = CurrentPaneSizes();
+            PaneSizes& sizes = CurrentClient()->Panes();
             if (index == 0) sizes.treeWidth = at.x;
             if (index == 1) sizes.personWidth = client.right - at.x;
             if (index == 2) sizes.chatHeight = client.bottom - at.y;
             LayOutHall(CurrentClient()->Windows());
         }
-        return 0;
-    case WM_FACECHANGED:
-        ReportSeen(window, message);
-        LayOutHall(CurrentClient()->Windows());  // the splitters' widths are the pack's
         return 0;
     }
     return Pane(window, message, wParam, lParam, [index](HDC dc, const RECT& box, const CHallShowElements& hall) {

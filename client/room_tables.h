@@ -13,7 +13,7 @@ constexpr int kTableGroups = 1;
 // For every table size: the library loaded once more, and an array of the
 // pictures it made, from the heap the module gives them back to. The room
 // owns both from then on. False, with why, when the library does not load or
-// make them; nothing of that size is then installed.
+// make them; that size and the larger ones are then not installed.
 bool InstallRoomTables(CRoomShowElements& room, std::string& why);
 
 }  // namespace client

@@ -19,15 +19,18 @@ std::string PackName(const std::string& file) {
     return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
-bool LoadSkinPack(const std::string& file, HMODULE inUse, SkinPack& pack, std::string& why) {
+bool LoadSkinPack(const std::string& file, const SkinPack& inUse, SkinPack& pack, std::string& why) {
+    // Unloading the pack must give back everything its attach made, so the
+    // client takes only a module that attaches for it.
+    HMODULE loaded = nullptr;
+    if (GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT, file.c_str(), &loaded)) {
+        why = file + (loaded == inUse.module ? ": that pack is the one in use"
+                                              : ": the module is loaded already, not by the client");
+        return false;
+    }
     HMODULE module = LoadLibraryA(file.c_str());
     if (module == nullptr) {
         why = file + ": the module does not load (" + ErrorText(GetLastError()) + ")";
-        return false;
-    }
-    if (module == inUse) {
-        FreeLibrary(module);  // only the reference this call took
-        why = file + ": that pack is the one in use";
         return false;
     }
     const auto getHallFace = Export<GetHallFaceFn>(module, "GetHallFace");
@@ -38,9 +41,9 @@ bool LoadSkinPack(const std::string& file, HMODULE inUse, SkinPack& pack, std::s
         return false;
     }
     CHallShowElements* hall = getHallFace();
-    if (hall == nullptr) {
+    if (hall == nullptr || hall == inUse.hall) {
         FreeLibrary(module);
-        why = file + ": GetHallFace gave no face";
+        why = file + (hall == nullptr ? ": GetHallFace gave no face" : ": GetHallFace gave the face in use");
         return false;
     }
     // The hall was filled when the module attached: what it loaded goes back with it.

@@ -19,10 +19,12 @@ struct SkinPack {
 // "skinpak2" for "C:\\games\\skinpak2.dll".
 std::string PackName(const std::string& file);
 
-// Loads file and reads both faces. A module that is already the one in use,
-// or that does not give both faces, is let go again: nothing of it stays
-// loaded, and why says what was wrong, naming the file.
-bool LoadSkinPack(const std::string& file, HMODULE inUse, SkinPack& pack, std::string& why);
+// Loads file and reads both faces. The faces must be the module's own and
+// fresh: a module already loaded (the pack in use, or one something else
+// holds), one that gives the faces in use, or one that does not give both
+// faces is let go again. Nothing of it then stays loaded, and why says what
+// was wrong, naming the file.
+bool LoadSkinPack(const std::string& file, const SkinPack& inUse, SkinPack& pack, std::string& why);
 
 // Gives back every graphics object and library of both faces, then unloads the module.
 void UnloadSkinPack(SkinPack& pack);

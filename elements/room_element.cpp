@@ -5,17 +5,6 @@
 #include "stem_copy.h"
 #include "storage_failure.h"
 
-namespace {
-
-// Handles in the picture array of a table entry: each group holds 4 + 2 x
-// seats pictures, and two more follow the last group.
-size_t TablePictureCount(int entry, int groups) {
-    const size_t seats = static_cast<size_t>(entry + kRoomFewestSeats);
-    return static_cast<size_t>(groups) * (4 + 2 * seats) + 2;
-}
-
-}  // namespace
-
 CRoomShowElements::~CRoomShowElements() = default;
 
 void CRoomShowElements::MergeFrom(CMFCShowElement* pOther) {
@@ -43,7 +32,7 @@ void CRoomShowElements::ReleaseObjects() {
         if (pictures == nullptr) continue;
         const int groups = m_nPicGroups[k];
         if (groups > 0) {
-            const size_t count = TablePictureCount(k, groups);
+            const size_t count = RoomPictureCount(k, groups);
             for (size_t j = 0; j < count; ++j) {
                 DeleteObject(pictures[j]);
                 pictures[j] = nullptr;

@@ -39,7 +39,9 @@ HBITMAP Picture(int width, int height, COLORREF face, COLORREF edge, bool round)
 }  // namespace
 
 extern "C" __declspec(dllexport) int MakeTablePictures(int seats, int groups, HBITMAP* pictures, int count) {
-    if (seats < 2 || groups < 1 || count != TablePictureCount(seats, groups)) return 0;
+    if (seats < kRoomFewestSeats || groups < 1 ||
+        static_cast<size_t>(count) != RoomPictureCount(seats - kRoomFewestSeats, groups))
+        return 0;
     HBITMAP* next = pictures;
     for (int g = 0; g < groups; ++g) {
         *next++ = Picture(kTableWidth, kTableHeight, RGB(176, 124, 72), RGB(96, 60, 28), true);     // free

@@ -8,6 +8,12 @@ constexpr int kRoomTableSizes = 5;
 constexpr int kRoomFewestSeats = 2;
 constexpr int kRoomStemBytes = 20;
 
+// Handles in the picture array of table entry k, for tables of k + 2 seats:
+// each group holds 4 + 2 x seats pictures, and two more follow the last group.
+constexpr size_t RoomPictureCount(int entry, int groups) {
+    return static_cast<size_t>(groups) * (4 + 2 * static_cast<size_t>(entry + kRoomFewestSeats)) + 2;
+}
+
 class CRoomShowElements : public CMFCShowElement {
 public:
     CRoomShowElements() = default;
@@ -29,8 +35,7 @@ public:
     virtual BOOL RoomReserved3(DWORD dw1, DWORD dw2, DWORD dw3);
 
     COLORREF m_clrRoom = 0;
-    // Installed by the host from the shared heap: per group 4 + 2 x seats
-    // pictures, then two more.
+    // Installed by the host from the shared heap, RoomPictureCount handles each.
     HBITMAP* m_phTablePic[kRoomTableSizes] = {};
     HandleList<HINSTANCE> m_arrRoomLib[kRoomTableSizes];
     int m_nPicGroups[kRoomTableSizes] = {};

@@ -14,6 +14,7 @@
 #include "pictures/gdi_readback.h"
 #include "pictures/png_reader.h"
 #include "process_objects.h"
+#include "room_tables.h"
 #include "screenshot.h"
 #include "tables/table_pictures.h"
 
@@ -105,6 +106,11 @@ TEST_F(ClientTest, OldPackGoesWithEveryBitmapAndTheRoomKeepsItsTables) {
     const auto oldBitmaps = FaceBitmaps(*client_->Pack().hall, *client_->Pack().tree);
     const CRoomShowElements& before = client_->Pack().hall->m_room;
     std::vector<HBITMAP*> arrays(before.m_phTablePic, before.m_phTablePic + kRoomTableSizes);
+    std::vector<HBITMAP> tablePictures;
+    for (int k = 0; k < kRoomTableSizes; ++k) {
+        ASSERT_EQ(client::kTableGroups, before.m_nPicGroups[k]) << k + 2 << " seats";
+        tablePictures.insert(tablePictures.end(), arrays[k], arrays[k] + RoomPictureCount(k, client::kTableGroups));
+    }
     const HINSTANCE tables = before.m_arrRoomLib[0].front();
     ASSERT_TRUE(client_->SwitchTo("skinpak2.dll")) << client_->Message();
 
@@ -117,16 +123,15 @@ TEST_F(ClientTest, OldPackGoesWithEveryBitmapAndTheRoomKeepsItsTables) {
         EXPECT_EQ(arrays[k], room.m_phTablePic[k]) << "tables of " << k + 2 << " seats move to the new room";
         ASSERT_EQ(1u, room.m_arrRoomLib[k].size());
         EXPECT_EQ(tables, room.m_arrRoomLib[k].front());
-        const int count = TablePictureCount(k + kRoomFewestSeats, room.m_nPicGroups[k]);
-        for (int i = 0; i < count; ++i)
-            ASSERT_EQ(static_cast<DWORD>(OBJ_BITMAP), GetObjectType(room.m_phTablePic[k][i])) << k + 2 << " seats, " << i;
+        EXPECT_EQ(client::kTableGroups, room.m_nPicGroups[k]) << k + 2 << " seats";
     }
+    for (HBITMAP picture : tablePictures) ASSERT_EQ(static_cast<DWORD>(OBJ_BITMAP), GetObjectType(picture));
     EXPECT_TRUE(Loaded("skinclient_tables.dll"));
 
     client_.reset();
     EXPECT_FALSE(Loaded("skinclient_tables.dll")) << "the room released its library once for each table size";
     EXPECT_FALSE(Loaded("skinpak2.dll"));
-    for (int k = 0; k < kRoomTableSizes; ++k) EXPECT_EQ(0u, GetObjectType(arrays[k][0])) << k + 2 << " seats";
+    for (HBITMAP picture : tablePictures) ASSERT_EQ(0u, GetObjectType(picture)) << "the room deleted its tables";
 }
 
 // A colour the icon gives wherever it is opaque: drawn over black and over
@@ -176,6 +181,7 @@ struct Place {
 
 std::vector<Place> PlacesOfThePack(const Client& c) {
     const CHallShowElements& hall = *c.Pack().hall;
+    if (hall.m_personList.m_arrStatusIcon.empty() || hall.m_arrToolButton.empty()) return {};
     const HallWindows& w = c.Windows();
     const int edge = client::MeasureFrame(hall.m_caption).edge;
     const pictures::Image title = pictures::readBitmap(hall.m_caption.m_hbmTitleLeft);
@@ -202,6 +208,7 @@ TEST_F(ClientTest, ScreenshotsShowThePixelsOfThePackInUse) {
         ASSERT_EQ(800, shot.width());
         ASSERT_EQ(600, shot.height());
         const std::vector<Place> places = PlacesOfThePack(*client_);
+        ASSERT_EQ(4u, places.size()) << pack << ": a status icon and a toolbar button to look at";
         for (size_t i = 0; i < places.size(); ++i) {
             const Place& p = places[i];
             const pictures::Rgb got = shot.rgbAt(p.at.x, p.at.y);
@@ -227,7 +234,9 @@ TEST_F(ClientTest, BadPacksAndASwitchDuringASwitchKeepThePackInUse) {
     };
     CHallShowElements* hall = client_->Pack().hall;
     for (const Row& row : rows) {
+        const size_t objects = clienttest::LiveGraphicsObjects();
         EXPECT_FALSE(client_->SwitchTo(row.file)) << row.what;
+        EXPECT_EQ(objects, clienttest::LiveGraphicsObjects()) << row.what << ": what it loaded is given back";
         const std::string& said = client_->Message();
         EXPECT_EQ(0u, said.find(row.said)) << row.what << ": " << said;
         EXPECT_NE(std::string::npos, said.find("; keeping skinpak1")) << row.what << ": " << said;
@@ -243,6 +252,12 @@ TEST_F(ClientTest, BadPacksAndASwitchDuringASwitchKeepThePackInUse) {
     EXPECT_EQ(std::vector<bool>{false}, nested) << "a switch asked for during a switch is refused";
     EXPECT_EQ("skinpak2", client_->Pack().name);
     EXPECT_FALSE(Loaded("skinpak1.dll"));
+
+    // A pack that hands out the faces in use must leave them as they are.
+    EXPECT_FALSE(client_->SwitchTo("null_tree_pack.dll"));
+    EXPECT_EQ(0u, client_->Message().find("null_tree_pack.dll: GetHallFace gave the face in use")) << client_->Message();
+    EXPECT_EQ(8u, client_->Pack().hall->m_arrToolButton.size()) << "the hall in use keeps its buttons";
+    EXPECT_NE(nullptr, client_->Pack().hall->m_room.m_phTablePic[0]) << "and its room its tables";
 }
 
 TEST_F(ClientTest, AThousandSwitchesKeepMemoryAndGraphicsObjectsFlat) {
@@ -259,6 +274,7 @@ TEST_F(ClientTest, AThousandSwitchesKeepMemoryAndGraphicsObjectsFlat) {
         times.push_back(client_->LastSwitchMilliseconds());
     }
     const size_t memoryAfter = clienttest::PrivateBytes(), objectsAfter = clienttest::LiveGraphicsObjects();
+    ASSERT_LT(100u, objects) << "the count sees the hall's objects";
     std::sort(times.begin(), times.end());
     std::printf("switches: %d, median %.1f ms, slowest %.1f ms; memory %zu -> %zu bytes; graphics objects %zu -> %zu\n",
                 kSwitches, times[times.size() / 2], times.back(), memory, memoryAfter, objects, objectsAfter);
@@ -302,11 +318,21 @@ TEST_F(ClientTest, TheFrameAnswersHitTestsWhereItPaintsItsParts) {
     }
 }
 
-// The panes take their sizes from the pack in use, and again after a switch.
+// The panes take their sizes from the pack in use, again after a switch,
+// and again when the sizes change in the face and its windows are told.
 TEST_F(ClientTest, PanesAreLaidOutWithThePacksSizes) {
-    for (const char* pack : {"skinpak1", "skinpak2"}) {
-        if (std::string(pack) == "skinpak2") {
+    for (const char* pack : {"skinpak1", "skinpak2", "skinpak2 with sizes of its own"}) {
+        const std::string stage = pack;
+        if (stage == "skinpak2") {
             ASSERT_TRUE(client_->SwitchTo("skinpak2.dll")) << client_->Message();
+        } else if (stage != "skinpak1") {
+            CHallShowElements& face = *client_->Pack().hall;
+            face.m_mainTab.m_nTabSize1 = 34;
+            face.m_tab.m_nTabSize1 = 31;
+            face.m_splitter.m_nSplitterSize1 = 7;
+            face.m_splitter.m_nSplitterSize2 = 8;
+            face.m_splitter.m_nSplitterSize3 = 9;
+            face.RefreshWindows();
         }
         const CHallShowElements& hall = *client_->Pack().hall;
         const HallWindows& w = client_->Windows();
