@@ -30,6 +30,7 @@ fi
 source tools/ci/wine_session.sh
 install_packages >/dev/null
 enable_32bit_programs
+trap end_session EXIT
 prepare_prefix >/dev/null
 echo "== building the client and the packs (mingw-i686-release)"
 bin=build/mingw-i686-release
@@ -40,13 +41,13 @@ if ! { cmake --preset mingw-i686-release &&
   exit 1
 fi
 build_session_holder "$bin/session_holder.exe"
-trap end_session EXIT
 start_session "$bin/session_holder.exe" >/dev/null
 
 out=build/client
 mkdir -p "$out"
 rm -f "$out"/hall-*.png
 # The packs are found beside the client; the screenshots land where it runs.
-(cd "$out" && on_wine_cpu wine "../../$bin/skinclient.exe" --switch skinpak2.dll --switch-after 500 --screenshot hall --quit) |
+client="$PWD/$bin/skinclient.exe"
+(cd "$out" && on_wine_cpu timeout 120 wine "$client" --switch skinpak2.dll --switch-after 500 --screenshot hall --quit) |
   tr -d '\r'
 ls "$out"/hall-skinpak1.png "$out"/hall-skinpak2.png >/dev/null

@@ -12,9 +12,9 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}"
 out=$(mktemp)
 err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
 status=0
 wine "$@" >"$out" 2>"$err" </dev/null || status=$?
 cat "$out"
 cat "$err" >&2
-rm -f "$out" "$err"
 exit $status

@@ -49,11 +49,12 @@ run_tests() {
 
 install_packages
 enable_32bit_programs
+# Whatever of this prefix's Wine runs when the script ends, ends with it.
+trap end_session EXIT
 prefix_start=$(date +%s)
 prepare_prefix
 prefix_seconds=$(($(date +%s) - prefix_start))
 build
-trap end_session EXIT
 start_session build/mingw-i686/session_holder.exe
 rc=0
 run_tests || rc=$?

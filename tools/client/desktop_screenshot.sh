@@ -11,12 +11,13 @@ set -euo pipefail
 bin=$(cd "$1" && pwd)
 out=$2
 here=$(cd "$(dirname "$0")" && pwd)
+# A prefix of its own: the headless one must keep its null driver.
 export WINEPREFIX="${SKIN_X11_WINEPREFIX:-${HOME:-/root}/.cache/skinpak1/wine-x11}"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-display=:57
 work=$(mktemp -d)
 
-Xvfb $display -screen 0 880x680x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Xvfb picks a free display and writes its number once it takes connections.
+Xvfb -displayfd 3 -screen 0 880x680x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 finish() {
   wineserver -k 2>/dev/null || true
@@ -24,6 +25,12 @@ finish() {
   rm -rf "$work"
 }
 trap finish EXIT
+for _ in $(seq 1 40); do
+  [ -s "$work/display" ] && break
+  kill -0 "$xvfb" 2>/dev/null || { cat "$work/xvfb.log"; exit 1; }
+  sleep 0.25
+done
+display=:$(cat "$work/display")
 export DISPLAY=$display
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
