@@ -8,6 +8,7 @@
 
 #include "client.h"
 #include "hall_panes.h"
+#include "lobby_text.h"
 #include "paint.h"
 #include "tables/table_pictures.h"
 
@@ -19,14 +20,6 @@ constexpr int kToolIcon = 32;
 constexpr int kExitButton = 4;  // the toolbar button that opens the exit menu
 constexpr int kSmallIcon = 16;
 
-const char* const kToolLabels[kToolButtons] = {"Page", "Enter", "Setup", "Help", "Exit", "Add", "Delete", "Player"};
-const char* const kExitLabels[kExitEntries] = {"Exit all", "Close window", "Change user"};
-const char* const kMainTabs[] = {"Lobby", "Card games", "Board games", "Tournament"};
-const char* const kTabs[] = {"Tables", "Players", "News"};
-const char* const kNames[kPersonIconCount] = {"Alice", "Bob", "Carol", "Dave", "Erin",
-                                              "Frank", "Grace", "Heidi", "Ivan", "Judy"};
-const char* const kStatuses[kPersonIconCount] = {"waiting", "ready", "playing", "watching", "working",
-                                                 "eating",  "asleep", "away",  "calling",  "quick"};
 
 int Index(HWND window) { return GetDlgCtrlID(window); }
 
@@ -87,15 +80,15 @@ void PaintToolbarBack(HDC dc, const RECT& bar, const CCaptionShowElements& capti
     DrawBitmap(dc, caption.m_hbmBarLeft, bar.left, bar.top);
 }
 
-void PaintTabs(HDC dc, const RECT& box, const CTabShowElements& tab, const char* const* labels, int count,
-               int tabWidth, int selected) {
+template <size_t N>
+void PaintTabs(HDC dc, const RECT& box, const CTabShowElements& tab, const lobby::TabLabel (&labels)[N], int tabWidth) {
     Fill(dc, box, tab.m_clrFace);
     StretchBitmap(dc, tab.m_hbmBack, box);
-    for (int i = 0; i < count; ++i) {
-        const RECT r{box.left + 44 + i * (tabWidth + 2), box.top + 3, box.left + 44 + i * (tabWidth + 2) + tabWidth,
-                     box.bottom};
-        StretchBitmap(dc, i == selected ? tab.m_hbmSelect : tab.m_hbmNoSelect, r);
-        TextCentred(dc, r, labels[i], i == selected ? tab.m_clrActiveText : tab.m_clrInactiveText);
+    for (size_t i = 0; i < N; ++i) {
+        const int left = box.left + 44 + static_cast<int>(i) * (tabWidth + 2);
+        const RECT r{left, box.top + 3, left + tabWidth, box.bottom};
+        StretchBitmap(dc, labels[i].selected ? tab.m_hbmSelect : tab.m_hbmNoSelect, r);
+        TextCentred(dc, r, labels[i].text, labels[i].selected ? tab.m_clrActiveText : tab.m_clrInactiveText);
     }
     Fill(dc, RECT{box.left, box.bottom - 1, box.right, box.bottom}, tab.m_clrLine);
 }
@@ -140,7 +133,6 @@ void PaintRoom(HDC dc, const RECT& box, const CRoomShowElements& room) {
 void PaintPersons(HDC dc, const RECT& box, const CPersonListShowElements& persons) {
     constexpr int kHeader = 20;
     constexpr int kRow = 22;
-    constexpr int kSelectedRow = 3;
     Fill(dc, box, RGB(255, 255, 255));
     TileBitmap(dc, persons.m_hbmBack, box);
     Text(dc, box.left + 6, box.top + 3, "Players (10)", persons.m_clrPerson7);
@@ -154,24 +146,22 @@ void PaintPersons(HDC dc, const RECT& box, const CPersonListShowElements& person
         const RECT row{box.left, kHeader + 2 + static_cast<int>(i) * kRow, box.right,
                        kHeader + 2 + static_cast<int>(i + 1) * kRow};
         COLORREF text = rowColours[i % (sizeof rowColours / sizeof *rowColours)];
-        if (i == kSelectedRow) {
+        if (i == lobby::kChosenPlayer) {
             Fill(dc, row, persons.m_clrPerson6);
             text = persons.m_clrPerson8;
         }
         DrawIconAt(dc, persons.m_arrStatusIcon[i], row.left + 6, row.top + (kRow - kSmallIcon) / 2, kSmallIcon);
-        Text(dc, row.left + 28, row.top + 4, kNames[i], text);
-        Text(dc, row.left + 118, row.top + 4, kStatuses[i], text);
+        Text(dc, row.left + 28, row.top + 4, lobby::kPlayers[i].name, text);
+        Text(dc, row.left + 118, row.top + 4, lobby::kPlayers[i].status, text);
     }
 }
 
 void PaintChat(HDC dc, const RECT& box) {
     // The chat element carries nothing but registrations: the client's own colours.
-    static const char* const kLines[] = {"[Alice] Anyone for a game of cards?", "[Bob] Table room4 has a seat free.",
-                                         "* Carol enters the room."};
     Fill(dc, box, RGB(255, 255, 255));
     Frame(dc, box, RGB(128, 128, 128));
     int y = box.top + 6;
-    for (const char* line : kLines) {
+    for (const char* line : lobby::kChatLines) {
         Text(dc, box.left + 6, y, line, RGB(0, 0, 0));
         y += 15;
     }
@@ -219,7 +209,7 @@ LRESULT CALLBACK ToolButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM
         const bool pressed = GetWindowLongPtrA(window, GWLP_USERDATA) != 0;
         DrawIconAt(dc, pressed && button.m_hIconAlt ? button.m_hIconAlt : button.m_hIcon,
                    plate.left + (kToolPlate - kToolIcon) / 2, plate.top + (kToolPlate - kToolIcon) / 2, kToolIcon);
-        TextCentred(dc, RECT{0, plate.bottom + 2, box.right, plate.bottom + 18}, kToolLabels[index], button.m_clrText);
+        TextCentred(dc, RECT{0, plate.bottom + 2, box.right, plate.bottom + 18}, lobby::kToolLabels[index], button.m_clrText);
     });
 }
 
@@ -227,10 +217,13 @@ LRESULT CALLBACK TabStripProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     const bool main = Index(window) == 0;
     return Pane(window, message, wParam, lParam, [main](HDC dc, const RECT& box, const CHallShowElements& hall) {
         if (main) {
-            PaintTabs(dc, box, hall.m_mainTab, kMainTabs, 4, 112, 0);
-            Text(dc, box.right - 80, box.top + 6, "1234 online", RGB(220, 0, 0));
+            PaintTabs(dc, box, hall.m_mainTab, lobby::kMainTabs, 112);
+            Text(dc, box.right - 80, box.top + 6, "1234 online", hall.m_mainTab.m_clrText);
         } else {
-            PaintTabs(dc, box, hall.m_tab, kTabs, 3, 60, 0);
+            // The page the strip shows, with the caption's small close button.
+            PaintTabs(dc, box, hall.m_tab, lobby::kSecondaryTabs, 60);
+            DrawIconAt(dc, hall.m_caption.m_hIconCloseOne, box.right - 20, box.top + (box.bottom - box.top - 16) / 2, 16);
+            Text(dc, box.right - 70, box.top + 7, "Room 1", hall.m_tab.m_clrText);
         }
     });
 }
@@ -302,7 +295,7 @@ LRESULT CALLBACK ExitEntryProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         const RECT iconColumn{0, 0, box.bottom, box.bottom};
         Fill(dc, iconColumn, entry.m_clrBack);
         DrawIconAt(dc, entry.m_hIcon, (box.bottom - kSmallIcon) / 2, (box.bottom - kSmallIcon) / 2, kSmallIcon);
-        Text(dc, iconColumn.right + 6, (box.bottom - 14) / 2, kExitLabels[index], entry.m_clrText);
+        Text(dc, iconColumn.right + 6, (box.bottom - 14) / 2, lobby::kExitLabels[index], entry.m_clrText);
     });
 }
 

@@ -7,24 +7,13 @@
 
 #include "client.h"
 #include "hall_panes.h"
+#include "lobby_text.h"
 
 namespace client {
 namespace {
 
 constexpr char kOldProc[] = "SkinClientTreeProc";
 constexpr int kTreeIcon = 16;
-
-struct Node {
-    int depth;
-    const char* text;
-    TreeIcon icon;
-};
-const Node kNodes[] = {{0, "Game Center", kTreeIconRoot},     {1, "Card games", kTreeIconFolder},
-                       {2, "Server 1", kTreeIconServer},      {3, "Room 1", kTreeIconOpenedRoom},
-                       {3, "Room 2", kTreeIconRoom},          {3, "Room 3", kTreeIconRoom},
-                       {2, "Server 2", kTreeIconServer},      {3, "Loading...", kTreeIconLoad},
-                       {1, "Board games", kTreeIconFolder},   {2, "Chess (download)", kTreeIconDownload},
-                       {2, "Go (download)", kTreeIconDownload}};
 
 LRESULT CALLBACK TreeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_PAINT || message == WM_FACECHANGED) ReportSeen(window, message);
@@ -34,12 +23,12 @@ LRESULT CALLBACK TreeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 
 void Fill(HWND tree) {
     HTREEITEM parents[4] = {TVI_ROOT};
-    for (const Node& node : kNodes) {
+    for (const lobby::TreeNode& node : lobby::kTreeNodes) {
         TVINSERTSTRUCTA insert = {};
         insert.hParent = parents[node.depth];
         insert.hInsertAfter = TVI_LAST;
         insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
-        insert.item.pszText = const_cast<char*>(node.text);
+        insert.item.pszText = const_cast<char*>(node.label);
         insert.item.iImage = insert.item.iSelectedImage = node.icon;
         HTREEITEM item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
         if (node.depth + 1 < 4) parents[node.depth + 1] = item;

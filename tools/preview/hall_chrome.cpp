@@ -4,6 +4,7 @@
 
 #include "gdi_pictures.h"
 #include "hall_parts.h"
+#include "lobby_text.h"
 #include "paint_kit.h"
 #include "pictures/font.h"
 
@@ -27,8 +28,8 @@ constexpr Colour kMenuText = 0x000000;
 constexpr Colour kMenuBorder = 0x6A7187;
 constexpr Colour kMenuShadow = 0x404040;
 
-const char* const kToolLabels[] = {"Page", "Enter", "Setup", "Help", "Exit", "Add", "Delete", "Player"};
-const char* const kExitLabels[] = {"Exit all", "Close window", "Change user"};
+using lobby::kExitLabels;
+using lobby::kToolLabels;
 const char* const kMenuItems[] = {"Lobby", "Room", "View", "Friends", "Help"};
 
 int WidthOf(HBITMAP bitmap) {

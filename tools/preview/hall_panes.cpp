@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "gdi_pictures.h"
+#include "lobby_text.h"
 #include "hall_parts.h"
 #include "paint_kit.h"
 #include "pictures/font.h"
@@ -14,16 +15,6 @@ using pictures::kLineHeight;
 using pictures::textWidth;
 
 namespace {
-
-struct TabLabel {
-    const char* text;
-    bool selected;
-};
-
-constexpr TabLabel kMainTabs[] = {
-    {"Lobby", true}, {"Card games", false}, {"Board games", false}, {"Tournament", false}};
-constexpr TabLabel kSecondaryTabs[] = {{"Tables", true}, {"Players", false}, {"News", false}};
-constexpr TabLabel kSideTabs[] = {{"Room", true}, {"Watch", false}};
 
 constexpr int kFaceBand = 2;  // the strip's lowest rows, in the face colour
 constexpr int kCloseIcon = 16;
@@ -39,7 +30,7 @@ void PaintStripBase(Canvas& canvas, const Rect& strip, const CTabShowElements& t
 }
 
 // A tab reaching down over the strip's line when selected.
-void PaintTab(Canvas& canvas, const Rect& tab, const CTabShowElements& tabs, const TabLabel& label) {
+void PaintTab(Canvas& canvas, const Rect& tab, const CTabShowElements& tabs, const lobby::TabLabel& label) {
     const bool selected = label.selected;
     const Rect area = selected ? Rect{tab.x, tab.y, tab.width, tab.height + 1} : tab;
     StretchBitmap(canvas, selected ? tabs.m_hbmSelect : tabs.m_hbmNoSelect, area);
@@ -104,7 +95,7 @@ void PaintMainTabs(Canvas& canvas, const HallLayout& layout, const CTabShowEleme
     }
     const int tabTop = strip.Bottom() - kFaceBand - 1 - tabHeight;
     int x = strip.x + std::max<int>(tabs.m_nTabSize2, 0);
-    for (const TabLabel& label : kMainTabs) {
+    for (const lobby::TabLabel& label : lobby::kMainTabs) {
         PaintTab(canvas, Rect{x, tabTop, tabWidth, tabHeight}, tabs, label);
         x += tabWidth + 2;
     }
@@ -120,7 +111,7 @@ void PaintSecondaryTabs(Canvas& canvas, const HallLayout& layout, const CTabShow
     PaintStripBase(canvas, strip, tabs);
     const int tabHeight = strip.height - kFaceBand - 1 - 5;
     int x = strip.x + std::max<int>(tabs.m_nTabSize2, 0) / 2;
-    for (const TabLabel& label : kSecondaryTabs) {
+    for (const lobby::TabLabel& label : lobby::kSecondaryTabs) {
         const int width = textWidth(label.text) + 24;
         PaintTab(canvas, Rect{x, strip.y + 5, width, tabHeight}, tabs, label);
         x += width + 2;
@@ -139,7 +130,7 @@ void PaintSecondaryTabs(Canvas& canvas, const HallLayout& layout, const CTabShow
     const Picture selected = Turned(tabs.m_hbmSelect90);
     const Picture plain = Turned(tabs.m_hbmNoSelect90);
     int y = side.y + 4;
-    for (const TabLabel& label : kSideTabs) {
+    for (const lobby::TabLabel& label : lobby::kSideTabs) {
         const Picture& picture = label.selected ? selected : plain;
         const int length = picture.Empty() ? 90 : picture.height;
         const Rect tab{side.x, y, side.width, length};
@@ -169,14 +160,9 @@ void PaintRoom(Canvas& canvas, const HallLayout& layout, const CRoomShowElements
 }
 
 void PaintPersonList(Canvas& canvas, const HallLayout& layout, const CPersonListShowElements& persons) {
-    static const char* const kNames[kPersonIconCount] = {"Alice", "Bob",   "Carol", "Dave", "Erin",
-                                                         "Frank", "Grace", "Heidi", "Ivan", "Judy"};
-    static const char* const kStatuses[kPersonIconCount] = {"waiting", "ready",  "playing", "watching", "working",
-                                                            "eating",  "asleep", "away",    "calling",  "quick"};
     constexpr int kHeader = 20;
     constexpr int kRow = 22;
     constexpr int kIcon = 16;
-    constexpr int kSelectedRow = 3;
     const Rect& pane = layout.personList;
     const Colour ink = FromColorRef(persons.m_clrPerson7);
     TileBitmap(canvas, persons.m_hbmBack, pane);
@@ -191,14 +177,14 @@ void PaintPersonList(Canvas& canvas, const HallLayout& layout, const CPersonList
     for (std::size_t i = 0; i < count; ++i) {
         const Rect row{pane.x, pane.y + kHeader + 2 + static_cast<int>(i) * kRow, pane.width, kRow};
         Colour text = FromColorRef(rowColours[i % (sizeof rowColours / sizeof *rowColours)]);
-        if (i == kSelectedRow) {
+        if (i == lobby::kChosenPlayer) {
             canvas.Fill(row, FromColorRef(persons.m_clrPerson6));
             text = FromColorRef(persons.m_clrPerson8);
         }
         DrawIconSized(canvas, persons.m_arrStatusIcon[i], Rect{row.x + 6, row.y + (kRow - kIcon) / 2, kIcon, kIcon});
         const int textY = row.y + (kRow - kGlyphAscent) / 2;
-        DrawLabel(canvas, row.x + 6 + kIcon + 6, textY, kNames[i], text);
-        DrawLabel(canvas, row.x + 118, textY, kStatuses[i], text);
+        DrawLabel(canvas, row.x + 6 + kIcon + 6, textY, lobby::kPlayers[i].name, text);
+        DrawLabel(canvas, row.x + 118, textY, lobby::kPlayers[i].status, text);
     }
 }
 
@@ -210,14 +196,12 @@ void PaintSplitters(Canvas& canvas, const HallLayout& layout, const CSplitterSho
 
 void PaintChat(Canvas& canvas, const HallLayout& layout) {
     // The chat element carries nothing of the module's: the host's own colours.
-    static const char* const kLines[] = {"[Alice] Anyone for a game of cards?", "[Bob] Table room4 has a seat free.",
-                                         "* Carol enters the room."};
     constexpr int kInputHeight = 18;
     const Rect& chat = layout.chat;
     canvas.Fill(chat, 0xFFFFFF);
     canvas.Frame(chat, 0x808080);
     int y = chat.y + 6;
-    for (const char* line : kLines) {
+    for (const char* line : lobby::kChatLines) {
         DrawLabel(canvas, chat.x + 6, y, line, 0x000000);
         y += kLineHeight + 2;
     }

@@ -1,5 +1,6 @@
 #include "tree_painter.h"
 
+#include "lobby_text.h"
 #include "paint_kit.h"
 #include "pictures/font.h"
 
@@ -14,27 +15,15 @@ constexpr int kRowHeight = 20;
 constexpr int kIndent = 18;
 constexpr int kIconSize = 16;
 
-struct Node {
-    int depth;
-    TreeIcon icon;
-    const char* label;
-};
+using Node = lobby::TreeNode;
+using lobby::kTreeNodes;
 
-// One node of every kind, as a lobby's server list shows them.
-constexpr Node kNodes[] = {
-    {0, kTreeIconRoot, "Game Center"},     {1, kTreeIconFolder, "Card games"},
-    {2, kTreeIconServer, "Server 1"},      {3, kTreeIconRoom, "Room 1"},
-    {3, kTreeIconOpenedRoom, "Room 2"},    {3, kTreeIconRoom, "Room 3"},
-    {2, kTreeIconServer, "Server 2"},      {3, kTreeIconLoad, "Loading..."},
-    {1, kTreeIconFolder, "Board games"},   {2, kTreeIconDownload, "Chess (download)"},
-    {2, kTreeIconDownload, "Go (download)"},
-};
-constexpr int kNodeCount = static_cast<int>(sizeof kNodes / sizeof kNodes[0]);
+constexpr int kNodeCount = static_cast<int>(sizeof kTreeNodes / sizeof kTreeNodes[0]);
 
 // The index of the node's parent, or -1 for the root.
 int ParentOf(int index) {
     for (int i = index - 1; i >= 0; --i)
-        if (kNodes[i].depth < kNodes[index].depth) return i;
+        if (kTreeNodes[i].depth < kTreeNodes[index].depth) return i;
     return -1;
 }
 
@@ -58,7 +47,7 @@ void PaintTreeView(Canvas& canvas, const Rect& rect, const CTreeShowElements& tr
 
     const int left = body.x + 6;
     const int top = body.y + 6;
-    auto iconLeft = [&](int i) { return left + kNodes[i].depth * kIndent; };
+    auto iconLeft = [&](int i) { return left + kTreeNodes[i].depth * kIndent; };
     auto rowTop = [&](int i) { return top + i * kRowHeight; };
     auto iconMiddleY = [&](int i) { return rowTop(i) + (kRowHeight - kIconSize) / 2 + kIconSize / 2; };
 
@@ -72,7 +61,7 @@ void PaintTreeView(Canvas& canvas, const Rect& rect, const CTreeShowElements& tr
         canvas.DottedHorizontalLine(column, iconLeft(i) - 2, iconMiddleY(i), line);
     }
     for (int i = 0; i < kNodeCount; ++i) {
-        const Node& node = kNodes[i];
+        const Node& node = kTreeNodes[i];
         const int y = rowTop(i) + (kRowHeight - kIconSize) / 2;
         if (node.icon < static_cast<int>(tree.m_arrIcon.size()))
             DrawIconSized(canvas, tree.m_arrIcon[node.icon], Rect{iconLeft(i), y, kIconSize, kIconSize});
