@@ -392,4 +392,42 @@ TEST_F(ClientTest, AScreenshotFileHoldsTheWindowAsCopied) {
     EXPECT_TRUE(*read == client::CaptureWindow(client_->Windows().main)) << "the file holds what the window shows";
 }
 
+// The table library makes the room's layout for every size and nothing for
+// a count that is not the room's.
+TEST(TableLibrary, MakesEverySizesPicturesAtTheirPlacesAndRefusesOtherCounts) {
+    HMODULE library = LoadLibraryA(client::kTableLibrary);
+    ASSERT_NE(nullptr, library);
+    const auto make =
+        reinterpret_cast<MakeTablePicturesFn>(reinterpret_cast<void*>(GetProcAddress(library, "MakeTablePictures")));
+    ASSERT_NE(nullptr, make);
+    const auto size = [](HBITMAP bitmap) {
+        BITMAP info = {};
+        GetObjectA(bitmap, sizeof info, &info);
+        return std::make_pair(static_cast<int>(info.bmWidth), static_cast<int>(info.bmHeight));
+    };
+    // The first drawing makes the system's own objects for the screen once.
+    std::vector<HBITMAP> first(RoomPictureCount(0, 1));
+    ASSERT_EQ(static_cast<int>(first.size()), make(kRoomFewestSeats, 1, first.data(), static_cast<int>(first.size())));
+    for (HBITMAP picture : first) DeleteObject(picture);
+    for (int k = 0; k < kRoomTableSizes; ++k) {
+        const int seats = k + kRoomFewestSeats, groups = 2;
+        const int count = static_cast<int>(RoomPictureCount(k, groups));
+        std::vector<HBITMAP> pictures(count + 1);
+        const size_t before = clienttest::LiveGraphicsObjects();
+        EXPECT_EQ(0, make(seats, groups, pictures.data(), count + 1)) << seats << " seats, one picture too many";
+        EXPECT_EQ(before, clienttest::LiveGraphicsObjects()) << seats << " seats: a refusal makes nothing";
+        ASSERT_EQ(count, make(seats, groups, pictures.data(), count)) << seats << " seats";
+        for (int g = 0; g < groups; ++g) {
+            const int first = g * (kTablesPerGroup + 2 * seats);
+            EXPECT_EQ(std::make_pair(kTableWidth, kTableHeight), size(pictures[first + kTableLocked])) << seats;
+            EXPECT_EQ(std::make_pair(kSeatSize, kSeatSize), size(pictures[first + SeatPicture(seats - 1, true)]))
+                << seats << " seats, group " << g;
+        }
+        EXPECT_EQ(std::make_pair(kSeatSize, kSeatSize), size(pictures[count - 1])) << seats << ": the last mark";
+        for (int i = 0; i < count; ++i) DeleteObject(pictures[i]);
+        EXPECT_EQ(before, clienttest::LiveGraphicsObjects()) << seats << " seats: every picture is its own";
+    }
+    FreeLibrary(library);
+}
+
 }  // namespace
