@@ -27,6 +27,7 @@ LRESULT CALLBACK SplitterProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 LRESULT CALLBACK ExitMenuProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK ExitEntryProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK TreeHeaderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK SideTabsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The tree view and its image list of the hall tree's icons.
 HWND CreateTreePane(HINSTANCE instance, HWND parent);

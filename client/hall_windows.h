@@ -14,6 +14,7 @@ struct HallWindows {
     HWND toolButtons[kToolButtons] = {};
     HWND mainTabs = nullptr;
     HWND tabs = nullptr;
+    HWND sideTabs = nullptr;  // the secondary strip stood on end beside the room
     HWND treeHeader = nullptr;  // painted from the tree face
     HWND tree = nullptr;
     HWND room = nullptr;

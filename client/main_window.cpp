@@ -185,7 +185,8 @@ bool RegisterClasses(HINSTANCE instance) {
                           {"SkinClientSplitter", SplitterProc},
                           {"SkinClientExitMenu", ExitMenuProc},
                           {"SkinClientExitEntry", ExitEntryProc},
-                          {"SkinClientTreeHeader", TreeHeaderProc}};
+                          {"SkinClientTreeHeader", TreeHeaderProc},
+                          {"SkinClientSideTabs", SideTabsProc}};
     for (const Kind& kind : kinds) {
         WNDCLASSA c = {};
         if (GetClassInfoA(instance, kind.name, &c)) continue;
@@ -229,6 +230,7 @@ bool CreateHallWindows(HINSTANCE instance, HallWindows& w) {
     for (int i = 0; i < kToolButtons; ++i) w.toolButtons[i] = Child(instance, "SkinClientToolButton", w.toolbar, i);
     w.mainTabs = Child(instance, "SkinClientTabs", w.main, 0);
     w.tabs = Child(instance, "SkinClientTabs", w.main, 1);
+    w.sideTabs = Child(instance, "SkinClientSideTabs", w.main, 0);
     w.treeHeader = Child(instance, "SkinClientTreeHeader", w.main, 0, "Servers");
     w.tree = CreateTreePane(instance, w.main);
     w.room = Child(instance, "SkinClientRoom", w.main, 0);
@@ -240,7 +242,7 @@ bool CreateHallWindows(HINSTANCE instance, HallWindows& w) {
     for (int i = 0; i < kExitEntries; ++i) w.exitEntries[i] = Child(instance, "SkinClientExitEntry", w.exitMenu, i);
     SetWindowPos(w.exitMenu, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     // A window the module is handed must exist: it repaints a null one as the whole screen.
-    std::vector<HWND> made{w.toolbar, w.mainTabs, w.tabs, w.treeHeader, w.tree, w.room, w.personList, w.chat, w.exitMenu};
+    std::vector<HWND> made{w.toolbar, w.mainTabs, w.tabs, w.sideTabs, w.treeHeader, w.tree, w.room, w.personList, w.chat, w.exitMenu};
     made.insert(made.end(), std::begin(w.toolButtons), std::end(w.toolButtons));
     made.insert(made.end(), std::begin(w.splitters), std::end(w.splitters));
     made.insert(made.end(), std::begin(w.exitEntries), std::end(w.exitEntries));
@@ -264,6 +266,8 @@ void LayOutHall(const HallWindows& w) {
     const int toolbar = Within(BitmapSize(hall->m_caption.m_hbmBarLeft).cy, 24, 120, 70);
     const int mainTabs = Within(hall->m_mainTab.m_nTabSize1, 12, 60, 28);
     const int tabs = Within(hall->m_tab.m_nTabSize1, 12, 60, 28);
+    // As wide as the turned tab pictures are high.
+    const int side = Within(BitmapSize(hall->m_tab.m_hbmSelect90).cy, 8, 40, 21);
     const int left = Within(hall->m_splitter.m_nSplitterSize1, 2, 40, 11);
     const int right = Within(hall->m_splitter.m_nSplitterSize2, 2, 40, 11);
     const int row = Within(hall->m_splitter.m_nSplitterSize3, 2, 40, 11);
@@ -285,9 +289,10 @@ void LayOutHall(const HallWindows& w) {
     Place(w.chat, x0, height - sizes.chatHeight, x1 - x0, sizes.chatHeight);
     Place(w.splitters[2], x0, height - sizes.chatHeight - row, x1 - x0, row);
     const int roomBottom = height - sizes.chatHeight - row;
-    Place(w.room, x0, top + tabs, x1 - x0, roomBottom - top - tabs);
+    Place(w.room, x0, top + tabs, x1 - x0 - side, roomBottom - top - tabs);
+    Place(w.sideTabs, x1 - side, top + tabs, side, roomBottom - top - tabs);
     const int menuHeight = kExitEntries * kExitEntryHeight + 4;
-    Place(w.exitMenu, x1 - kExitMenuWidth - 6, roomBottom - menuHeight - 6, kExitMenuWidth, menuHeight);
+    Place(w.exitMenu, x1 - side - kExitMenuWidth - 6, roomBottom - menuHeight - 6, kExitMenuWidth, menuHeight);
     for (int i = 0; i < kExitEntries; ++i)
         Place(w.exitEntries[i], 2, 2 + i * kExitEntryHeight, kExitMenuWidth - 4, kExitEntryHeight);
 }

@@ -58,6 +58,15 @@ void TileBitmap(HDC dc, HBITMAP bitmap, const RECT& to) {
                    SRCCOPY);
 }
 
+void StretchBitmapTurned(HDC dc, HBITMAP bitmap, const RECT& to) {
+    const SIZE size = BitmapSize(bitmap);
+    if (size.cx == 0 || to.right <= to.left || to.bottom <= to.top) return;
+    PictureDc picture(dc, bitmap);
+    // Where the picture's upper left, upper right and lower left corners go.
+    const POINT corners[3] = {{to.right, to.top}, {to.right, to.bottom}, {to.left, to.top}};
+    PlgBlt(dc, corners, picture, 0, 0, size.cx, size.cy, nullptr, 0, 0);
+}
+
 void DrawKeyedBitmap(HDC dc, HBITMAP bitmap, int x, int y) {
     const SIZE size = BitmapSize(bitmap);
     if (size.cx == 0) return;
@@ -100,6 +109,23 @@ void TextCentred(HDC dc, const RECT& area, const char* text, COLORREF colour) {
     SetTextColor(dc, colour);
     RECT r = area;
     DrawTextA(dc, text, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+void TextTurned(HDC dc, const RECT& area, const char* text, COLORREF colour) {
+    LOGFONTA shape = {};
+    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof shape, &shape);
+    shape.lfEscapement = shape.lfOrientation = 2700;
+    HFONT font = CreateFontIndirectA(&shape);
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE extent = {};
+    GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &extent);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colour);
+    // Turned, a line's top faces right: it starts at the right of its column.
+    TextOutA(dc, area.left + (area.right - area.left + extent.cy) / 2, area.top + (area.bottom - area.top - extent.cx) / 2,
+             text, static_cast<int>(std::strlen(text)));
+    SelectObject(dc, old);
+    DeleteObject(font);
 }
 
 int TextWidth(HDC dc, const char* text) {

@@ -228,6 +228,22 @@ LRESULT CALLBACK TabStripProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     });
 }
 
+LRESULT CALLBACK SideTabsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return Pane(window, message, wParam, lParam, [](HDC dc, const RECT& box, const CHallShowElements& hall) {
+        const CTabShowElements& tab = hall.m_tab;
+        Fill(dc, box, tab.m_clrFace);
+        StretchBitmapTurned(dc, tab.m_hbmBack90, box);
+        int y = box.top + 4;
+        for (const lobby::TabLabel& label : lobby::kSideTabs) {
+            const HBITMAP picture = label.selected ? tab.m_hbmSelect90 : tab.m_hbmNoSelect90;
+            const RECT r{box.left, y, box.right, y + Within(BitmapSize(picture).cx, 20, 200, 90)};
+            StretchBitmapTurned(dc, picture, r);
+            TextTurned(dc, r, label.text, label.selected ? tab.m_clrActiveText : tab.m_clrInactiveText);
+            y = r.bottom + 2;
+        }
+    });
+}
+
 LRESULT CALLBACK RoomProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return Pane(window, message, wParam, lParam,
                 [](HDC dc, const RECT& box, const CHallShowElements& hall) { PaintRoom(dc, box, hall.m_room); });

@@ -26,6 +26,7 @@ bool RegisterHallWindows(CHallShowElements& hall, CTreeShowElements& tree, const
     bool all = Register(hall.m_caption, w.main);
     all &= Register(hall.m_mainTab, w.mainTabs);
     all &= Register(hall.m_tab, w.tabs);
+    all &= Register(hall.m_tab, w.sideTabs);
     all &= Register(hall.m_room, w.room);
     all &= Register(hall.m_personList, w.personList);
     all &= Register(hall.m_chat, w.chat);

@@ -25,7 +25,7 @@ using client::HallWindows;
 
 std::map<HWND, std::string> WindowNames(const HallWindows& w) {
     std::map<HWND, std::string> names{{w.main, "main"},         {w.toolbar, "toolbar"},   {w.mainTabs, "main tabs"},
-                                      {w.tabs, "tabs"},         {w.treeHeader, "tree header"}, {w.tree, "tree"},
+                                      {w.tabs, "tabs"},         {w.sideTabs, "side tabs"}, {w.treeHeader, "tree header"}, {w.tree, "tree"},
                                       {w.room, "room"},         {w.personList, "person list"}, {w.chat, "chat"},
                                       {w.exitMenu, "exit menu"}};
     for (int i = 0; i < client::kToolButtons; ++i) names[w.toolButtons[i]] = "tool button " + std::to_string(i);
@@ -92,10 +92,10 @@ TEST_F(ClientTest, SwitchTellsAndRepaintsEveryWindowInTheHallsOrder) {
     ASSERT_TRUE(client_->SwitchTo("skinpak2.dll")) << client_->Message();
     EXPECT_EQ("skinpak2", client_->Pack().name);
     EXPECT_FALSE(Loaded("skinpak1.dll")) << "the old pack is unloaded";
-    const std::vector<std::string> told{"main",       "main tabs",  "tabs",       "person list", "room",         "chat",
+    const std::vector<std::string> told{"main",       "main tabs",  "tabs",       "side tabs",   "person list", "room",         "chat",
                                         "splitter 0", "splitter 1", "splitter 2", "toolbar",     "tool button 0"};
     EXPECT_EQ(told, Names(WM_FACECHANGED));
-    std::vector<std::string> painted{"main", "toolbar", "main tabs", "tabs", "tree header", "tree", "room", "person list", "chat"};
+    std::vector<std::string> painted{"main", "toolbar", "main tabs", "tabs", "side tabs", "tree header", "tree", "room", "person list", "chat"};
     for (int i = 0; i < client::kToolButtons; ++i) painted.push_back("tool button " + std::to_string(i));
     for (int i = 0; i < client::kSplitters; ++i) painted.push_back("splitter " + std::to_string(i));
     EXPECT_EQ(Sorted(painted), Sorted(Names(WM_PAINT)));
