@@ -1,6 +1,7 @@
 #include "frame.h"
 
 #include <algorithm>
+#include <array>
 
 #include "paint.h"
 
@@ -39,11 +40,17 @@ RECT CaptionButton(const RECT& title, int fromRight) {
     return RECT{right - kCaptionIcon, top, right, top + kCaptionIcon};
 }
 
-int MenuTextWidth(const char* text) {
-    HDC dc = GetDC(nullptr);
-    const int width = TextWidth(dc, text);
-    ReleaseDC(nullptr, dc);
-    return width;
+// Where each menu item starts, from the bar's text start, and where the last
+// ends: the items' text and font never change, so they are measured once.
+const int* MenuItemStarts() {
+    static const auto starts = [] {
+        std::array<int, kMenuItemCount + 1> at{};
+        HDC dc = GetDC(nullptr);
+        for (int i = 0; i < kMenuItemCount; ++i) at[i + 1] = at[i] + TextWidth(dc, kMenuItems[i]) + kMenuGap;
+        ReleaseDC(nullptr, dc);
+        return at;
+    }();
+    return starts.data();
 }
 
 bool Inside(const RECT& r, POINT p) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; }
@@ -60,9 +67,9 @@ FrameMetrics MeasureFrame(const CCaptionShowElements& caption) {
 
 RECT MenuItemRect(const CCaptionShowElements& caption, HWND window, int item) {
     const RECT bar = MenuBar(MeasureFrame(caption), WindowBox(window));
-    int x = bar.left + 8;
-    for (int i = 0; i < item; ++i) x += MenuTextWidth(kMenuItems[i]) + kMenuGap;
-    return RECT{x - kMenuGap / 2, bar.top, x + MenuTextWidth(kMenuItems[item]) + kMenuGap / 2, bar.bottom};
+    const int x = bar.left + 8 + MenuItemStarts()[item];
+    const int width = MenuItemStarts()[item + 1] - MenuItemStarts()[item] - kMenuGap;
+    return RECT{x - kMenuGap / 2, bar.top, x + width + kMenuGap / 2, bar.bottom};
 }
 
 FrameHit HitFrame(const CCaptionShowElements& caption, HWND window, POINT at) {
