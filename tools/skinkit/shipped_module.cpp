@@ -24,19 +24,23 @@ fs::path OwnFolder() {
 #endif
 }
 
-std::vector<fs::path> ShippedModulePlaces() {
+std::vector<fs::path> BesideOrBuilt(const fs::path& name, const fs::path& built) {
     std::vector<fs::path> places;
     const fs::path own = OwnFolder();
-    if (!own.empty()) places.push_back(own / SKINKIT_MODULE_NAME);
-    places.push_back(SKINKIT_BUILT_MODULE);
+    if (!own.empty()) places.push_back(own / name);
+    places.push_back(built);
     return places;
 }
 
-fs::path FindShippedModule() {
+fs::path FirstFile(const std::vector<fs::path>& places) {
     std::error_code error;
-    for (const fs::path& place : ShippedModulePlaces())
+    for (const fs::path& place : places)
         if (fs::is_regular_file(place, error)) return place;
     return {};
 }
+
+std::vector<fs::path> ShippedModulePlaces() { return BesideOrBuilt(SKINKIT_MODULE_NAME, SKINKIT_BUILT_MODULE); }
+
+fs::path FindShippedModule() { return FirstFile(ShippedModulePlaces()); }
 
 }  // namespace skinkit

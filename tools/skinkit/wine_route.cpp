@@ -43,20 +43,9 @@ fs::path FindWine() {
     return {};
 }
 
-std::vector<fs::path> WindowsSkinkitPlaces() {
-    std::vector<fs::path> places;
-    const fs::path own = OwnFolder();
-    if (!own.empty()) places.push_back(own / "skinkit.exe");
-    places.push_back(SKINKIT_BUILT_EXE);
-    return places;
-}
+std::vector<fs::path> WindowsSkinkitPlaces() { return BesideOrBuilt("skinkit.exe", SKINKIT_BUILT_EXE); }
 
-fs::path FindWindowsSkinkit() {
-    std::error_code error;
-    for (const fs::path& place : WindowsSkinkitPlaces())
-        if (fs::is_regular_file(place, error)) return place;
-    return {};
-}
+fs::path FindWindowsSkinkit() { return FirstFile(WindowsSkinkitPlaces()); }
 
 int RunUnderWine(const fs::path& wine, const fs::path& exe, const std::vector<std::string>& args) {
     std::vector<std::string> words = {wine.string(), exe.string()};
