@@ -10,13 +10,11 @@ namespace {
 using modfile::kRtBitmap;
 using modfile::kRtGroupIcon;
 
-template <class T>
-void Append(Bytes& out, const T& value) {
-    const auto* p = reinterpret_cast<const std::uint8_t*>(&value);
-    out.insert(out.end(), p, p + sizeof value);
-}
+using dib::appendRaw;
 
-void Append(Bytes& out, modfile::ByteSpan bytes) { out.insert(out.end(), bytes.data(), bytes.data() + bytes.size()); }
+void AppendBytes(Bytes& out, modfile::ByteSpan bytes) {
+    out.insert(out.end(), bytes.data(), bytes.data() + bytes.size());
+}
 
 class Rebuilder {
 public:
@@ -33,9 +31,9 @@ public:
         const std::uint64_t fileSize = sizeof(dib::FileHeader) + data->size();
         if (bitsOffset > fileSize || fileSize > UINT32_MAX)
             return Report(std::string("bitmap ") + entry.name + ": the colour table runs past the data");
-        Append(file, dib::FileHeader{{'B', 'M'}, static_cast<std::uint32_t>(fileSize), 0, 0,
+        appendRaw(file, dib::FileHeader{{'B', 'M'}, static_cast<std::uint32_t>(fileSize), 0, 0,
                                      static_cast<std::uint32_t>(bitsOffset)});
-        Append(file, *data);
+        AppendBytes(file, *data);
         return true;
     }
 
@@ -53,7 +51,7 @@ public:
                                      " images");
             items.push_back(*item);
         }
-        Append(file, *dir);
+        appendRaw(file, *dir);
         std::uint64_t offset = sizeof *dir + items.size() * sizeof(dib::IconDirEntry);
         std::vector<modfile::ByteSpan> images;
         for (const dib::GroupIconEntry& item : items) {
@@ -63,12 +61,12 @@ public:
                 return Report(what + ": icon image #" + std::to_string(item.id) + " has " +
                               std::to_string(image->size()) + " bytes, its directory says " +
                               std::to_string(item.bytesInRes));
-            Append(file, dib::IconDirEntry{item.width, item.height, item.colorCount, item.reserved, item.planes,
+            appendRaw(file, dib::IconDirEntry{item.width, item.height, item.colorCount, item.reserved, item.planes,
                                            item.bitCount, item.bytesInRes, static_cast<std::uint32_t>(offset)});
             offset += item.bytesInRes;
             images.push_back(*image);
         }
-        for (const modfile::ByteSpan& image : images) Append(file, image);
+        for (const modfile::ByteSpan& image : images) AppendBytes(file, image);
         return true;
     }
 

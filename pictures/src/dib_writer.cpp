@@ -33,12 +33,6 @@ void check(const StoredPixels& p) {
                 refuse("index " + std::to_string(v) + " past a table of " + std::to_string(p.table.size()));
 }
 
-template <class T>
-void append(Bytes& out, const T& value) {
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&value);
-    out.insert(out.end(), bytes, bytes + sizeof value);
-}
-
 dib::InfoHeader infoHeader(int width, int storedHeight, int bits, std::uint64_t sizeImage, std::size_t clrUsed,
                            std::int32_t pixelsPerMetre) {
     dib::InfoHeader h{};
@@ -56,7 +50,7 @@ dib::InfoHeader infoHeader(int width, int storedHeight, int bits, std::uint64_t 
 }
 
 void appendTable(Bytes& out, const std::vector<Rgb>& table) {
-    for (const Rgb c : table) append(out, dib::RgbQuad{c.b, c.g, c.r, 0});
+    for (const Rgb c : table) dib::appendRaw(out, dib::RgbQuad{c.b, c.g, c.r, 0});
 }
 
 // Packs per-pixel values (table indices, colours, or mask bits) into
@@ -92,7 +86,7 @@ Bytes iconImageData(const IconPixels& icon) {
     const auto colourBytes = dib::rowStride(c.width, c.bits) * c.height;
     const auto maskBytes = dib::rowStride(c.width, 1) * c.height;
     Bytes out;
-    append(out, infoHeader(c.width, 2 * c.height, c.bits, colourBytes + maskBytes, 0, 0));
+    dib::appendRaw(out, infoHeader(c.width, 2 * c.height, c.bits, colourBytes + maskBytes, 0, 0));
     appendTable(out, c.table);
     appendColourRows(out, c);
     appendRows(out, c.width, c.height, 1, [&](int x, int y) {
@@ -112,8 +106,9 @@ Bytes encodeBitmapFile(const StoredPixels& pixels, std::int32_t pixelsPerMetre) 
     fh.fileSize = static_cast<std::uint32_t>(fh.bitsOffset + pixelBytes);
     Bytes out;
     out.reserve(fh.fileSize);
-    append(out, fh);
-    append(out, infoHeader(pixels.width, pixels.height, pixels.bits, pixelBytes, pixels.table.size(), pixelsPerMetre));
+    dib::appendRaw(out, fh);
+    dib::appendRaw(out,
+                   infoHeader(pixels.width, pixels.height, pixels.bits, pixelBytes, pixels.table.size(), pixelsPerMetre));
     appendTable(out, pixels.table);
     appendColourRows(out, pixels);
     return out;
@@ -136,7 +131,7 @@ Bytes encodeIconFile(const std::vector<IconPixels>& images) {
         bodies.push_back(iconImageData(icon));
     }
     Bytes out;
-    append(out, dib::IconDir{0, dib::kIconType, static_cast<std::uint16_t>(images.size())});
+    dib::appendRaw(out, dib::IconDir{0, dib::kIconType, static_cast<std::uint16_t>(images.size())});
     auto offset = static_cast<std::uint32_t>(sizeof(dib::IconDir) + images.size() * sizeof(dib::IconDirEntry));
     for (std::size_t i = 0; i < images.size(); ++i) {
         const StoredPixels& c = images[i].colours;
@@ -149,7 +144,7 @@ Bytes encodeIconFile(const std::vector<IconPixels>& images) {
         e.bytesInRes = static_cast<std::uint32_t>(bodies[i].size());
         e.imageOffset = offset;
         offset += e.bytesInRes;
-        append(out, e);
+        dib::appendRaw(out, e);
     }
     for (const Bytes& b : bodies) out.insert(out.end(), b.begin(), b.end());
     return out;

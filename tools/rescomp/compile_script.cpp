@@ -10,12 +10,6 @@
 namespace rescomp {
 namespace {
 
-template <class T>
-void append(std::vector<std::uint8_t>& out, const T& value) {
-    const auto* p = reinterpret_cast<const std::uint8_t*>(&value);
-    out.insert(out.end(), p, p + sizeof value);
-}
-
 // The group entry repeats the file's directory entry, except that a missing
 // plane count reads as 1 and a missing depth is worked out from the colour
 // count, as the platform's compiler does.
@@ -57,12 +51,12 @@ std::vector<Resource> compileScript(const std::vector<ScriptEntry>& entries,
         const std::vector<IconImage> images = iconFileImages(file, what);
         if (nextIcon + images.size() > 0x10000) throw CompileError(what + ": too many icon images");
         std::vector<std::uint8_t> group;
-        append(group, dib::IconDir{0, dib::kIconType, static_cast<std::uint16_t>(images.size())});
+        dib::appendRaw(group, dib::IconDir{0, dib::kIconType, static_cast<std::uint16_t>(images.size())});
         for (const IconImage& image : images) {
             const auto id = static_cast<std::uint16_t>(nextIcon++);
             out.push_back({ResId::numbered(kRtIcon), ResId::numbered(id), e.language,
                            kMoveable | kDiscardable, image.data});
-            append(group, groupEntry(image.entry, id));
+            dib::appendRaw(group, groupEntry(image.entry, id));
         }
         out.push_back({ResId::numbered(kRtGroupIcon), ResId::named(e.name), e.language,
                        kMoveable | kDiscardable, std::move(group)});

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <optional>
 #include <type_traits>
+#include <vector>
 
 namespace dib {
 
@@ -108,6 +109,15 @@ std::optional<T> readAt(const std::uint8_t* data, std::size_t size, std::uint64_
     T value;
     std::memcpy(&value, data + offset, sizeof value);
     return value;
+}
+
+// The T's bytes, as stored, at the end of out: how the writers lay down
+// headers and directory entries.
+template <class T>
+void appendRaw(std::vector<std::uint8_t>& out, const T& value) {
+    static_assert(std::is_trivially_copyable_v<T>);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&value);
+    out.insert(out.end(), bytes, bytes + sizeof value);
 }
 
 }  // namespace dib
