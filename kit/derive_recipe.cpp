@@ -46,10 +46,9 @@ public:
         for (const DeriveKey& key : DeriveKeys()) known.push_back(key.key);
         for (auto&& [name, value] : *table) {
             if (std::find(known.begin(), known.end(), name.str()) != known.end()) continue;
-            const std::optional<std::string> meant = NearestName(name.str(), known);
             problems_.push_back(ProblemAt(shownAs_, name.source(),
                                           "unknown key \"" + std::string(name.str()) + "\" in [derive]" +
-                                              (meant ? "; did you mean \"" + *meant + "\"?" : "")));
+                                              DidYouMean(name.str(), known)));
         }
         if (const toml::node* hue = table->get("hue")) ReadHue(*hue);
         if (const toml::node* saturation = table->get("saturation")) ReadSaturation(*saturation);

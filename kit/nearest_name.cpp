@@ -43,4 +43,9 @@ std::optional<std::string> NearestName(std::string_view word, const std::vector<
     return nearest;
 }
 
+std::string DidYouMean(std::string_view word, const std::vector<std::string_view>& candidates) {
+    const std::optional<std::string> meant = NearestName(word, candidates);
+    return meant ? "; did you mean \"" + *meant + "\"?" : "";
+}
+
 }  // namespace kit

@@ -12,4 +12,7 @@ namespace kit {
 // one edit in four letters, and at least one. The first of equals wins.
 std::optional<std::string> NearestName(std::string_view word, const std::vector<std::string_view>& candidates);
 
+// `; did you mean "<nearest>"?`, or "" when no candidate is near enough.
+std::string DidYouMean(std::string_view word, const std::vector<std::string_view>& candidates);
+
 }  // namespace kit

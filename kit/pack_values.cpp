@@ -133,11 +133,6 @@ private:
         std::memcpy(buffer, stem->c_str(), stem->size() + 1);
     }
 
-    static std::string DidYouMean(std::string_view name, const std::vector<std::string_view>& known) {
-        const std::optional<std::string> meant = NearestName(name, known);
-        return meant ? "; did you mean \"" + *meant + "\"?" : "";
-    }
-
     static std::string Named(const PackKey& key) { return std::string(key.table) + "." + key.key; }
 
     void Report(const toml::source_region& where, std::string message) {
